@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Configures and builds every target into build/ (or $CRENZEL_BUILD_DIR). Extra arguments go to CMake.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir=${CRENZEL_BUILD_DIR:-build}
+jobs=${CRENZEL_JOBS:-2}
+export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
+export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-5G}
+
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${CRENZEL_BUILD_TYPE:-Release} "$@"
+cmake --build "$build_dir" -j "$jobs"
