@@ -18,7 +18,6 @@ ParamDescSet::ParamDescSet(int nbr_glob, int nbr_notes)
 void ParamDescSet::add(ParamCateg categ, int index, param::ParamDescInterface* desc)
 {
     std::shared_ptr<param::ParamDescInterface> owner(desc);
-    assert(is_valid(categ, index));
     if (!is_valid(categ, index))
     {
         return;
