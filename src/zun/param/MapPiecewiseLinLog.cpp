@@ -101,7 +101,9 @@ const MapPiecewiseLinLog::Segment& MapPiecewiseLinLog::find_seg_norm(double norm
 
 const MapPiecewiseLinLog::Segment& MapPiecewiseLinLog::find_seg_nat(double nat) const
 {
-    const bool dec_flag = (nat < _seg_list.front().nat_beg);
+    // The direction is the curve's own, so that its start value and values beyond either end
+    // find the outer segments.
+    const bool dec_flag = (_seg_list.back().nat_end < _seg_list.front().nat_beg);
     for (const Segment& seg : _seg_list)
     {
         if (dec_flag ? (seg.nat_end <= nat) : (seg.nat_end >= nat))
