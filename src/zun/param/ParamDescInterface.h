@@ -29,8 +29,8 @@ public:
 
     enum Flags
     {
-        Flags_AUTOLOCK = 4,  // never restored by a patch load
-        Flags_GLOBAL = 8     // restored only with the host state
+        Flags_AUTOLOCK = 4, // never restored by a patch load
+        Flags_GLOBAL = 8    // restored only with the host state
     };
 
     ParamDescInterface() = default;
