@@ -41,6 +41,10 @@ inline void storeu(float* ptr, V4 a)
 {
     _mm_storeu_ps(ptr, a._v);
 }
+inline V4 splat(float x)
+{
+    return {_mm_set1_ps(x)};
+}
 inline V4 operator+(V4 a, V4 b)
 {
     return {_mm_add_ps(a._v, b._v)};
@@ -52,6 +56,12 @@ inline V4 operator-(V4 a, V4 b)
 inline V4 operator*(V4 a, V4 b)
 {
     return {_mm_mul_ps(a._v, b._v)};
+}
+// x where |x| <= lim, else 0 (NaN included).
+inline V4 keep_if_within(V4 x, V4 lim)
+{
+    const __m128 mag = _mm_andnot_ps(_mm_set1_ps(-0.f), x._v);
+    return {_mm_and_ps(x._v, _mm_cmple_ps(mag, lim._v))};
 }
 inline void transpose(V4& a, V4& b, V4& c, V4& d)
 {
@@ -81,6 +91,10 @@ inline void storeu(float* ptr, V4 a)
 {
     store(ptr, a);
 }
+inline V4 splat(float x)
+{
+    return {{x, x, x, x}};
+}
 inline V4 operator+(V4 a, V4 b)
 {
     return {{a._v[0] + b._v[0], a._v[1] + b._v[1], a._v[2] + b._v[2], a._v[3] + b._v[3]}};
@@ -88,6 +102,15 @@ inline V4 operator+(V4 a, V4 b)
 inline V4 operator-(V4 a, V4 b)
 {
     return {{a._v[0] - b._v[0], a._v[1] - b._v[1], a._v[2] - b._v[2], a._v[3] - b._v[3]}};
+}
+inline V4 keep_if_within(V4 x, V4 lim)
+{
+    V4 r;
+    for (int k = 0; k < 4; ++k)
+    {
+        r._v[k] = (std::fabs(x._v[k]) <= lim._v[k]) ? x._v[k] : 0.f;
+    }
+    return r;
 }
 inline V4 operator*(V4 a, V4 b)
 {
@@ -104,55 +127,130 @@ inline void transpose(V4& a, V4& b, V4& c, V4& d)
 
 #endif
 
-// The biquads of G groups of four bands over one block. work[g][t] holds the inputs of
-// group g at frame t and receives gain x output. The groups are interleaved so that their
-// recursions overlap instead of waiting on each other.
-template <int G>
-void run_lanes(float* b0_arr, float* b1_arr, float* b2_arr, float* a1_arr, float* a2_arr, float* x1_arr,
-               float* x2_arr, float* y1_arr, float* y2_arr, const float* gain_arr, const float* inc_arr,
-               float* gain_end_arr, float (*work)[64][4], long nbr_spl)
+// Where a channel's lanes live, for the kernel.
+struct LanePtrs
+{
+    float* _b0;
+    float* _b1;
+    float* _b2;
+    float* _a1;
+    float* _a2;
+    float* _x1;
+    float* _x2;
+    float* _y1;
+    float* _y2;
+    const float* _gain;
+    const float* _inc;
+    float* _gain_end;
+    // Inputs of group k at frame t: _in[k][t], interleaved by band; or, when every band
+    // reads the same run of the delay line, that run itself (_run[t]).
+    const float (*_in)[64][4];
+    const float* _run;
+    // Out: per frame, the lane-wise sum over the groups of gain x band output.
+    float (*_acc)[4];
+};
+
+// The biquads of G groups of four bands over one block. Each lane computes exactly what a
+// lone Biquad would; the groups are interleaved so that their recursions overlap instead of
+// waiting on each other.
+// BCAST: every band reads the same run (no band delay). FADE: some band is fading, so each
+// output is weighted by its ramping gain (otherwise all gains are 1). NO_B1: b1 is 0 in every
+// lane, as in any band-pass: the b1 x1 term is then exactly 0 and adding it changes nothing.
+template <int G, bool BCAST, bool FADE, bool NO_B1>
+void run_lanes(const LanePtrs& p, long nbr_spl)
 {
     V4 b0[G], b1[G], b2[G], a1[G], a2[G], x1[G], x2[G], y1[G], y2[G], g[G], inc[G];
     for (int k = 0; k < G; ++k)
     {
-        b0[k] = load(b0_arr + 4 * k);
-        b1[k] = load(b1_arr + 4 * k);
-        b2[k] = load(b2_arr + 4 * k);
-        a1[k] = load(a1_arr + 4 * k);
-        a2[k] = load(a2_arr + 4 * k);
-        x1[k] = load(x1_arr + 4 * k);
-        x2[k] = load(x2_arr + 4 * k);
-        y1[k] = load(y1_arr + 4 * k);
-        y2[k] = load(y2_arr + 4 * k);
-        g[k] = load(gain_arr + 4 * k);
-        inc[k] = load(inc_arr + 4 * k);
+        b0[k] = load(p._b0 + 4 * k);
+        b1[k] = load(p._b1 + 4 * k);
+        b2[k] = load(p._b2 + 4 * k);
+        a1[k] = load(p._a1 + 4 * k);
+        a2[k] = load(p._a2 + 4 * k);
+        x1[k] = load(p._x1 + 4 * k);
+        x2[k] = load(p._x2 + 4 * k);
+        y1[k] = load(p._y1 + 4 * k);
+        y2[k] = load(p._y2 + 4 * k);
+        g[k] = load(p._gain + 4 * k);
+        inc[k] = load(p._inc + 4 * k);
     }
     for (long t = 0; t < nbr_spl; ++t)
     {
+        const V4 xb = BCAST ? splat(p._run[t]) : V4{};
+        V4 acc{};
 #if defined(__GNUC__)
 #pragma GCC unroll 4
 #endif
         for (int k = 0; k < G; ++k)
         {
-            float* w = work[k][t];
-            const V4 x = load(w);
+            const V4 x = BCAST ? xb : load(p._in[k][t]);
             // Same order as Biquad: b0 x + b1 x1 + b2 x2 - (a1 y1 + a2 y2)
-            const V4 y = ((b0[k] * x + b1[k] * x1[k]) + b2[k] * x2[k]) - (a1[k] * y1[k] + a2[k] * y2[k]);
+            const V4 ff = NO_B1 ? b0[k] * x + b2[k] * x2[k] : (b0[k] * x + b1[k] * x1[k]) + b2[k] * x2[k];
+            const V4 y = ff - (a1[k] * y1[k] + a2[k] * y2[k]);
             x2[k] = x1[k];
             x1[k] = x;
             y2[k] = y1[k];
             y1[k] = y;
-            store(w, g[k] * y);
-            g[k] = g[k] + inc[k];
+            const V4 out = FADE ? g[k] * y : y;
+            acc = (k == 0) ? out : acc + out;
+            if (FADE)
+            {
+                g[k] = g[k] + inc[k];
+            }
         }
+        store(p._acc[t], acc);
     }
     for (int k = 0; k < G; ++k)
     {
-        store(x1_arr + 4 * k, x1[k]);
-        store(x2_arr + 4 * k, x2[k]);
-        store(y1_arr + 4 * k, y1[k]);
-        store(y2_arr + 4 * k, y2[k]);
-        store(gain_end_arr + 4 * k, g[k]);
+        store(p._x1 + 4 * k, x1[k]);
+        store(p._x2 + 4 * k, x2[k]);
+        store(p._y1 + 4 * k, y1[k]);
+        store(p._y2 + 4 * k, y2[k]);
+        store(p._gain_end + 4 * k, g[k]);
+    }
+}
+
+template <bool BCAST, bool FADE, bool NO_B1>
+void run_lanes_g(int nbr_grp, const LanePtrs& p, long nbr_spl)
+{
+    switch (nbr_grp)
+    {
+    case 1:
+        run_lanes<1, BCAST, FADE, NO_B1>(p, nbr_spl);
+        break;
+    case 2:
+        run_lanes<2, BCAST, FADE, NO_B1>(p, nbr_spl);
+        break;
+    case 3:
+        run_lanes<3, BCAST, FADE, NO_B1>(p, nbr_spl);
+        break;
+    default:
+        run_lanes<4, BCAST, FADE, NO_B1>(p, nbr_spl);
+        break;
+    }
+}
+
+template <bool BCAST>
+void run_lanes_any(int nbr_grp, bool fade_flag, bool no_b1_flag, const LanePtrs& p, long nbr_spl)
+{
+    if (fade_flag)
+    {
+        if (no_b1_flag)
+        {
+            run_lanes_g<BCAST, true, true>(nbr_grp, p, nbr_spl);
+        }
+        else
+        {
+            run_lanes_g<BCAST, true, false>(nbr_grp, p, nbr_spl);
+        }
+    }
+    else if (no_b1_flag)
+    {
+        run_lanes_g<BCAST, false, true>(nbr_grp, p, nbr_spl);
+    }
+    else
+    {
+        run_lanes_g<BCAST, false, false>(nbr_grp, p, nbr_spl);
     }
 }
 
@@ -165,6 +263,7 @@ FilterTapStage::FilterTapStage()
     std::memset(_lane_inc, 0, sizeof(_lane_inc));
     std::memset(_lane_gain_end, 0, sizeof(_lane_gain_end));
     std::memset(_work, 0, sizeof(_work));
+    std::memset(_acc, 0, sizeof(_acc));
     std::memset(_band_gain_seq, 0, sizeof(_band_gain_seq));
     for (int band = 0; band < MAX_NBR_BANDS; ++band)
     {
@@ -551,36 +650,67 @@ void FilterTapStage::clear_band_mem(int band)
 
 void FilterTapStage::write_input(const float* const* src, long nbr_spl)
 {
-    const int nc = nbr_chn();
-    float* line_0 = _delay_line[0].data();
-    float* line_1 = _delay_line[1].data();
-    int64_t w = _write_pos;
-    int64_t state = _noise_state;
-    for (long t = 0; t < nbr_spl; ++t)
+    // The anti-denormal noise, state = (state x A + C) mod 2^31, run as four interleaved
+    // streams that each jump four steps at a time: the same sequence without waiting on one
+    // multiplication per frame. Only the low 31 bits of the products matter, so 32-bit
+    // unsigned arithmetic gives them exactly.
+    constexpr uint32_t M = 0x7FFFFFFF;
+    constexpr uint32_t A1 = 1103515245u;
+    constexpr uint32_t C1 = 12345u;
+    constexpr uint32_t A2 = (A1 * A1) & M;
+    constexpr uint32_t C2 = (A1 * C1 + C1) & M;
+    constexpr uint32_t A4 = (A2 * A2) & M;
+    constexpr uint32_t C4 = (A2 * C2 + C2) & M;
+    static const float ofs_val[2] = {-1e-18f, 1e-18f};
+    alignas(16) float ofs[MAX_BLOCK_LEN + 3];
+    uint32_t st_spl[MAX_BLOCK_LEN + 3];
+    uint32_t st[4];
+    st[0] = (uint32_t(_noise_state) * A1 + C1) & M;
+    for (int k = 1; k < 4; ++k)
     {
-        state = (state * 1103515245 + 12345) & 0x7FFFFFFF;
-        const float ofs = ((state >> 16) & 1) != 0 ? 1e-18f : -1e-18f;
-        const float x0 = src[0][t];
-        const float v0 = ((std::fabs(x0) <= MAX_INPUT) ? x0 : 0.f) + ofs;
-        line_0[w] = v0;
-        if (w < DELAY_GUARD)
+        st[k] = (st[k - 1] * A1 + C1) & M;
+    }
+    for (long t = 0; t < nbr_spl; t += 4)
+    {
+        for (int k = 0; k < 4; ++k)
         {
-            line_0[_size + w] = v0;
+            st_spl[t + k] = st[k];
+            ofs[t + k] = ofs_val[(st[k] >> 16) & 1];
+            st[k] = (st[k] * A4 + C4) & M;
         }
-        if (nc > 1)
+    }
+    _noise_state = int64_t(st_spl[nbr_spl - 1]);
+
+    const V4 lim = splat(MAX_INPUT);
+    const int64_t w0 = _write_pos;
+    const long len_a = long(std::min<int64_t>(nbr_spl, _size - w0));
+    for (int chn = 0; chn < nbr_chn(); ++chn)
+    {
+        float* line = _delay_line[chn].data();
+        const float* in = src[chn];
+        // Up to the end of the line, then from its start.
+        for (int piece = 0; piece < 2; ++piece)
         {
-            const float x1 = src[1][t];
-            const float v1 = ((std::fabs(x1) <= MAX_INPUT) ? x1 : 0.f) + ofs;
-            line_1[w] = v1;
-            if (w < DELAY_GUARD)
+            const long beg = (piece == 0) ? 0 : len_a;
+            const long end = (piece == 0) ? len_a : nbr_spl;
+            float* out = line + ((piece == 0) ? w0 : 0) - beg;
+            long t = beg;
+            for (; t + 4 <= end; t += 4)
             {
-                line_1[_size + w] = v1;
+                storeu(out + t, keep_if_within(loadu(in + t), lim) + loadu(ofs + t));
+            }
+            for (; t < end; ++t)
+            {
+                const float x = in[t];
+                out[t] = ((std::fabs(x) <= MAX_INPUT) ? x : 0.f) + ofs[t];
             }
         }
-        w = (w + 1) & _mask;
+        if (w0 < DELAY_GUARD || len_a < nbr_spl)
+        {
+            std::memcpy(line + _size, line, sizeof(float) * DELAY_GUARD);
+        }
     }
-    _write_pos = w;
-    _noise_state = state;
+    _write_pos = (w0 + nbr_spl) & _mask;
 }
 
 void FilterTapStage::prepare_lane_gains()
@@ -617,74 +747,86 @@ void FilterTapStage::process_channel(int chn, float* dst, long nbr_spl)
 {
     const int nbr_band = _nbr_active_band;
     const int nbr_grp = (nbr_band + NBR_LANES - 1) / NBR_LANES;
+    const int end_slot = nbr_grp * NBR_LANES;
     const float* line = _delay_line[chn].data();
     LaneBank& lb = _lanes[chn];
 
-    // Inactive bands sharing the last group must come out of the block untouched.
+    // Inactive bands sharing the last group run as silent lanes (zero coefficients and
+    // memory) and get their own memory back afterwards.
     float keep[NBR_LANES][4];
-    const int first_idle = nbr_band;
-    const int end_slot = nbr_grp * NBR_LANES;
-    for (int slot = first_idle; slot < end_slot; ++slot)
+    for (int slot = nbr_band; slot < end_slot; ++slot)
     {
-        float* k = keep[slot - first_idle];
+        float* k = keep[slot - nbr_band];
         k[0] = lb._x1[slot];
         k[1] = lb._x2[slot];
         k[2] = lb._y1[slot];
         k[3] = lb._y2[slot];
+        lb._b0[slot] = lb._b1[slot] = lb._b2[slot] = lb._a1[slot] = lb._a2[slot] = 0;
+        lb._x1[slot] = lb._x2[slot] = lb._y1[slot] = lb._y2[slot] = 0;
     }
 
-    // Gather: each band's run of the delay line, interleaved four bands to a frame.
+    LanePtrs p{lb._b0, lb._b1,     lb._b2,    lb._a1,         lb._a2,  lb._x1,  lb._x2, lb._y1,
+               lb._y2, _lane_gain, _lane_inc, _lane_gain_end, nullptr, nullptr, _acc};
+    const float* run_0 = line + ((_write_pos - nbr_spl - _band_delay[0]) & _mask);
+    bool same_delay_flag = true;
+    for (int band = 1; band < nbr_band && same_delay_flag; ++band)
+    {
+        same_delay_flag = (_band_delay[band] == _band_delay[0]);
+    }
+    bool fade_flag = false;
+    bool no_b1_flag = true;
+    for (int band = 0; band < nbr_band; ++band)
+    {
+        fade_flag |= (_lane_gain[band] != 1 || _lane_inc[band] != 0);
+        no_b1_flag &= (lb._b1[band] == 0);
+    }
     const long nbr_spl_4 = (nbr_spl + 3) & ~3L;
-    for (int grp = 0; grp < nbr_grp; ++grp)
+    if (same_delay_flag)
     {
-        const float* run[NBR_LANES];
-        for (int lane = 0; lane < NBR_LANES; ++lane)
+        // Every band reads the same samples (no band delay): one broadcast feeds them all.
+        p._run = run_0;
+        run_lanes_any<true>(nbr_grp, fade_flag, no_b1_flag, p, nbr_spl);
+    }
+    else
+    {
+        // Gather each band's run of the delay line, interleaved four bands to a frame.
+        for (int grp = 0; grp < nbr_grp; ++grp)
         {
-            const int slot = grp * NBR_LANES + lane;
-            const int band = (slot < MAX_NBR_BANDS) ? slot : 0;
-            run[lane] = line + ((_write_pos - nbr_spl - _band_delay[band]) & _mask);
+            const float* run[NBR_LANES];
+            for (int lane = 0; lane < NBR_LANES; ++lane)
+            {
+                const int slot = grp * NBR_LANES + lane;
+                const int band = (slot < nbr_band) ? slot : 0;
+                run[lane] = line + ((_write_pos - nbr_spl - _band_delay[band]) & _mask);
+            }
+            for (long t = 0; t < nbr_spl_4; t += 4)
+            {
+                V4 r0 = loadu(run[0] + t);
+                V4 r1 = loadu(run[1] + t);
+                V4 r2 = loadu(run[2] + t);
+                V4 r3 = loadu(run[3] + t);
+                transpose(r0, r1, r2, r3);
+                store(_work[grp][t], r0);
+                store(_work[grp][t + 1], r1);
+                store(_work[grp][t + 2], r2);
+                store(_work[grp][t + 3], r3);
+            }
         }
-        for (long t = 0; t < nbr_spl_4; t += 4)
-        {
-            V4 r0 = loadu(run[0] + t);
-            V4 r1 = loadu(run[1] + t);
-            V4 r2 = loadu(run[2] + t);
-            V4 r3 = loadu(run[3] + t);
-            transpose(r0, r1, r2, r3);
-            store(_work[grp][t], r0);
-            store(_work[grp][t + 1], r1);
-            store(_work[grp][t + 2], r2);
-            store(_work[grp][t + 3], r3);
-        }
+        p._in = _work;
+        run_lanes_any<false>(nbr_grp, fade_flag, no_b1_flag, p, nbr_spl);
     }
 
-    switch (nbr_grp)
+    for (int slot = nbr_band; slot < end_slot; ++slot)
     {
-    case 1:
-        run_lanes<1>(lb._b0, lb._b1, lb._b2, lb._a1, lb._a2, lb._x1, lb._x2, lb._y1, lb._y2, _lane_gain,
-                     _lane_inc, _lane_gain_end, _work, nbr_spl);
-        break;
-    case 2:
-        run_lanes<2>(lb._b0, lb._b1, lb._b2, lb._a1, lb._a2, lb._x1, lb._x2, lb._y1, lb._y2, _lane_gain,
-                     _lane_inc, _lane_gain_end, _work, nbr_spl);
-        break;
-    case 3:
-        run_lanes<3>(lb._b0, lb._b1, lb._b2, lb._a1, lb._a2, lb._x1, lb._x2, lb._y1, lb._y2, _lane_gain,
-                     _lane_inc, _lane_gain_end, _work, nbr_spl);
-        break;
-    default:
-        run_lanes<4>(lb._b0, lb._b1, lb._b2, lb._a1, lb._a2, lb._x1, lb._x2, lb._y1, lb._y2, _lane_gain,
-                     _lane_inc, _lane_gain_end, _work, nbr_spl);
-        break;
-    }
-
-    for (int slot = first_idle; slot < end_slot; ++slot)
-    {
-        const float* k = keep[slot - first_idle];
+        const float* k = keep[slot - nbr_band];
         lb._x1[slot] = k[0];
         lb._x2[slot] = k[1];
         lb._y1[slot] = k[2];
         lb._y2[slot] = k[3];
+        if (slot < MAX_NBR_BANDS)
+        {
+            sync_lane_coefs(slot);
+        }
     }
     // A band whose memory overflowed or took a non-finite value starts again from silence.
     for (int band = 0; band < nbr_band; ++band)
@@ -695,37 +837,23 @@ void FilterTapStage::process_channel(int chn, float* dst, long nbr_spl)
         }
     }
 
-    // Sum the bands in index order, four frames at a time, then apply the band gain.
-    const int last_grp_lanes = nbr_band - (nbr_grp - 1) * NBR_LANES;
+    // Finish the sums across the four lanes, four frames at a time, and apply the band gain.
     for (long t = 0; t < nbr_spl_4; t += 4)
     {
-        V4 acc{};
-        for (int grp = 0; grp < nbr_grp; ++grp)
-        {
-            V4 v[4] = {load(_work[grp][t]), load(_work[grp][t + 1]), load(_work[grp][t + 2]),
-                       load(_work[grp][t + 3])};
-            transpose(v[0], v[1], v[2], v[3]);
-            const int nbr_lanes = (grp == nbr_grp - 1) ? last_grp_lanes : NBR_LANES;
-            int lane = 0;
-            if (grp == 0)
-            {
-                acc = v[0];
-                lane = 1;
-            }
-            for (; lane < nbr_lanes; ++lane)
-            {
-                acc = acc + v[lane];
-            }
-        }
-        acc = acc * loadu(_band_gain_seq + t);
+        V4 v0 = load(_acc[t]);
+        V4 v1 = load(_acc[t + 1]);
+        V4 v2 = load(_acc[t + 2]);
+        V4 v3 = load(_acc[t + 3]);
+        transpose(v0, v1, v2, v3);
+        const V4 sum = (((v0 + v1) + v2) + v3) * loadu(_band_gain_seq + t);
         if (t + 4 <= nbr_spl)
         {
-            storeu(dst + t, acc);
+            storeu(dst + t, sum);
         }
         else
         {
             alignas(16) float tmp[4];
-            store(tmp, acc);
+            store(tmp, sum);
             for (long k = t; k < nbr_spl; ++k)
             {
                 dst[k] = tmp[k - t];

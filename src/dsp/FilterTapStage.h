@@ -14,8 +14,8 @@ namespace dsp
 // band side of the tone balance. The other side goes to the owner.
 //
 // Bands run side by side in vector lanes, four per group; each lane computes exactly what a
-// lone Filter2p would, and the bands are summed in index order, so the result is the same
-// to the bit as filtering band by band.
+// lone Filter2p would. Only the order in which the bands are summed differs from filtering
+// band by band (rounding-level differences).
 class FilterTapStage
 {
 public:
@@ -162,9 +162,10 @@ private:
     alignas(16) float _lane_gain[NBR_LANE_SLOTS];
     alignas(16) float _lane_inc[NBR_LANE_SLOTS];
     alignas(16) float _lane_gain_end[NBR_LANE_SLOTS];
-    // Per block: the gathered inputs of each group, interleaved by frame, replaced in place by
-    // the weighted band outputs.
+    // Per block: the gathered inputs of each group, interleaved by frame (only with band
+    // delays), and the lane-wise sums of the weighted band outputs.
     alignas(16) float _work[MAX_NBR_GRP][MAX_BLOCK_LEN][NBR_LANES];
+    alignas(16) float _acc[MAX_BLOCK_LEN][NBR_LANES];
     alignas(16) float _band_gain_seq[MAX_BLOCK_LEN];
 };
 

@@ -471,7 +471,6 @@ TEST(FilterTapStage, FollowsPlainBandByBandFiltering)
         p.place_bands(450, 2, c.bands);
         worst = std::max(worst, p.run(in0, in1, c.blocks));
         EXPECT_LE(worst, 1e-6f) << c.name;
-        EXPECT_EQ(worst, 0.f) << c.name << ": lanes should round exactly like the plain filters";
     }
 }
 
@@ -497,7 +496,6 @@ TEST(FilterTapStage, FadesFollowPlainFiltering)
     EXPECT_EQ(p.stage->get_nbr_active_band(), 2);
     EXPECT_EQ(p.stage->get_first_rband(), 2);
     EXPECT_LE(worst, 1e-6f);
-    EXPECT_EQ(worst, 0.f);
 }
 
 TEST(FilterTapStage, BandDelaysInSamples)
@@ -722,6 +720,28 @@ TEST(FilterTapStage, NoActiveBandIsSilentButLinesKeepFilling)
     }
 }
 
+TEST(FilterTapStage, AntiDenormalNoiseFollowsItsGenerator)
+{
+    Fixture fx(true, 48000, 2);
+    const std::vector<float> zeros(64, 0.f);
+    int64_t state = 0;
+    int64_t pos = 0;
+    const int64_t mask = fx.stage->get_delay_line_size() - 1;
+    for (long len : {64L, 3L, 17L, 1L, 64L, 2L, 63L})
+    {
+        fx.block(zeros.data(), zeros.data(), len);
+        for (long t = 0; t < len; ++t, ++pos)
+        {
+            state = (state * 1103515245 + 12345) % (int64_t(1) << 31);
+            const float expected = ((state >> 16) & 1) ? 1e-18f : -1e-18f;
+            for (int c = 0; c < 2; ++c)
+            {
+                ASSERT_EQ(fx.stage->use_delay_line(c)[pos & mask], expected) << "frame " << pos;
+            }
+        }
+    }
+}
+
 TEST(FilterTapStage, DelayLinesSizedForTheLongestDelayAndNeverShrink)
 {
     OwnerRec owner;
@@ -751,7 +771,7 @@ TEST(FilterTapStage, WrapAroundReadsAreSeamless)
     EXPECT_EQ(p.stage->get_delay_line_size(), 65536);
     const auto in0 = noise(200000, 10);
     const auto in1 = noise(200000, 11);
-    EXPECT_EQ(p.run(in0, in1, {64, 7, 57}), 0.f);
+    EXPECT_LE(p.run(in0, in1, {64, 7, 57}), 1e-6f);
 }
 
 TEST(FilterTapStage, StereoWithSameInputGivesSameOutput)
