@@ -693,16 +693,16 @@ void FilterTapStage::write_input(const float* const* src, long nbr_spl)
         {
             const long beg = (piece == 0) ? 0 : len_a;
             const long end = (piece == 0) ? len_a : nbr_spl;
-            float* out = line + ((piece == 0) ? w0 : 0) - beg;
+            float* out = line + ((piece == 0) ? w0 : 0);
             long t = beg;
             for (; t + 4 <= end; t += 4)
             {
-                storeu(out + t, keep_if_within(loadu(in + t), lim) + loadu(ofs + t));
+                storeu(out + (t - beg), keep_if_within(loadu(in + t), lim) + loadu(ofs + t));
             }
             for (; t < end; ++t)
             {
                 const float x = in[t];
-                out[t] = ((std::fabs(x) <= MAX_INPUT) ? x : 0.f) + ofs[t];
+                out[t - beg] = ((std::fabs(x) <= MAX_INPUT) ? x : 0.f) + ofs[t];
             }
         }
         if (w0 < DELAY_GUARD || len_a < nbr_spl)

@@ -78,7 +78,8 @@ public:
 
     // Control-rate update; the owner calls it once per 64 processed frames, with 64.
     void tick(long nbr_spl);
-    // nbr_spl <= 64. dst[1] is written only in stereo. dst may not alias src.
+    // nbr_spl <= 64 (longer blocks are cut to 64). dst[1] is written only in stereo. dst may
+    // equal src: the input is taken into the delay lines first.
     void process_block(float* const* dst, const float* const* src, long nbr_spl);
     void clear_buffers();
 

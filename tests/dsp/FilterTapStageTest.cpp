@@ -965,3 +965,32 @@ TEST(FilterTapStage, SplittingBetweenTicksChangesNothing)
         EXPECT_EQ(results[k], results[0]) << "split " << k;
     }
 }
+
+TEST(FilterTapStage, InPlaceEqualsSeparateBuffers)
+{
+    Fixture a(true, 48000, 7);
+    Fixture b(true, 48000, 7);
+    for (auto* fx : {&a, &b})
+    {
+        fx->stage->set_band_delay(-4);
+        fx->stage->clear_buffers();
+    }
+    for (int k = 0; k < 20; ++k)
+    {
+        const auto in0 = noise(64, 100 + unsigned(k));
+        const auto in1 = noise(64, 200 + unsigned(k));
+        a.block(in0.data(), in1.data());
+        std::copy(in0.begin(), in0.end(), b.out[0]);
+        std::copy(in1.begin(), in1.end(), b.out[1]);
+        b.block(b.out[0], b.out[1]);
+        for (int c = 0; c < 2; ++c)
+        {
+            for (int t = 0; t < 64; ++t)
+            {
+                ASSERT_EQ(a.out[c][t], b.out[c][t]);
+            }
+        }
+        a.stage->tick(64);
+        b.stage->tick(64);
+    }
+}
