@@ -1,0 +1,59 @@
+#pragma once
+
+#include <atomic>
+
+namespace zun
+{
+namespace dsp
+{
+
+// Block mixing routines for buffers of any alignment, reached through function pointers that
+// a one-time set-up fills. Always the scalar implementations (BasicMixingFpu).
+class BasicMixing
+{
+public:
+    typedef void (*Copy11Ptr)(float* dst, const float* src, long nbr_spl, float vol);
+    typedef void (*Copy22Ptr)(float* dst_1, float* dst_2, const float* src_1, const float* src_2,
+                              long nbr_spl, float vol);
+    typedef void (*Scale2Ptr)(float* data_1, float* data_2, long nbr_spl, float vol);
+
+    struct Table
+    {
+        Copy11Ptr _copy_1_1_v = nullptr;
+        Copy22Ptr _copy_2_2_v = nullptr;
+        Scale2Ptr _scale_2_v = nullptr;
+    };
+
+    // Filled on the first call, safely from concurrent threads; read-only afterwards.
+    static const BasicMixing& use_instance();
+    static void setup() { use_instance(); }
+    static bool is_ready() { return _state.load(std::memory_order_acquire) == 1; }
+
+    const Table& use_table() const { return _table; }
+
+    // dst[i] = src[i] * vol
+    static void copy_1_1_v(float* dst, const float* src, long nbr_spl, float vol)
+    {
+        use_instance()._table._copy_1_1_v(dst, src, nbr_spl, vol);
+    }
+    static void copy_2_2_v(float* dst_1, float* dst_2, const float* src_1, const float* src_2, long nbr_spl,
+                           float vol)
+    {
+        use_instance()._table._copy_2_2_v(dst_1, dst_2, src_1, src_2, nbr_spl, vol);
+    }
+    // data[i] *= vol
+    static void scale_2_v(float* data_1, float* data_2, long nbr_spl, float vol)
+    {
+        use_instance()._table._scale_2_v(data_1, data_2, nbr_spl, vol);
+    }
+
+private:
+    BasicMixing();
+    void setup_internal();
+
+    Table _table;
+    static std::atomic<int> _state;
+};
+
+} // namespace dsp
+} // namespace zun
