@@ -492,8 +492,12 @@ juce::var LoadSave::parseJsonFile(const juce::File& file)
     return result;
 }
 
-bool LoadSave::writeJsonToFile(const juce::File& file, const juce::var& document, bool crlfLineEnds)
+bool LoadSave::writeJsonToFile(const juce::File& link, const juce::var& document, bool crlfLineEnds)
 {
+    // Renaming over a symbolic link would replace the link itself (a dotfile kept elsewhere, say),
+    // so the text goes to what it points at.
+    const juce::File file = link.isSymbolicLink() ? link.getLinkedTarget() : link;
+
     // The framework writes CR LF between lines; line breaks inside texts are escaped, so replacing
     // every CR LF only touches the layout.
     juce::String text = juce::JSON::toString(document, false, 15);

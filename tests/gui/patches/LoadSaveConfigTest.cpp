@@ -169,6 +169,20 @@ TEST(LoadSaveConfig, WritesReplaceTheFileInsteadOfRewritingItInPlace)
     EXPECT_FLOAT_EQ(LoadSave::loadWindowSize(), 3.0f);
 }
 
+TEST(LoadSaveConfig, ASymbolicLinkStaysALink)
+{
+    TempLocations temp;
+    const juce::File kept =
+        TempLocations::write(temp.root, "dotfiles/crenzel.json", "{\"window_size\": 1.5}");
+    temp.configFile().getParentDirectory().createDirectory();
+    ASSERT_TRUE(kept.createSymbolicLink(temp.configFile(), false));
+
+    ASSERT_TRUE(LoadSave::saveAnimateWidgets(false));
+    EXPECT_TRUE(temp.configFile().isSymbolicLink());
+    EXPECT_FALSE(juce::JSON::parse(kept.loadFileAsString())["animate_widgets"]);
+    EXPECT_FLOAT_EQ(LoadSave::loadWindowSize(), 1.5f);
+}
+
 TEST(LoadSaveConfig, SavesFailWithoutHarmWhenTheFolderCannotBeMade)
 {
     TempLocations temp;
