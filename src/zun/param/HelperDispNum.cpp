@@ -311,9 +311,10 @@ int HelperDispNum::conv_from_str(const char* txt, double& nat) const
         if (!read_long(end, octave, 0, end_oct))
             return ERR_CONV;
         v = double(octave) * 12 + idx;
+        // Cents are read in base 10: the "+08" and "-09" that the display writes are no octal.
         long cents = 0;
         const char* end_cents = nullptr;
-        if (read_long(end_oct, cents, 0, end_cents))
+        if (read_long(end_oct, cents, 10, end_cents))
             v += double(cents) / 100;
         else if (errno == ERANGE)
             return ERR_CONV;

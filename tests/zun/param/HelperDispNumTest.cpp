@@ -73,6 +73,9 @@ TEST(HelperDispNum, ShowsEachPresetInItsUnit)
         {HelperDispNum::Preset_MIDI_NOTE, "%f", 69, " A5"},
         {HelperDispNum::Preset_MIDI_NOTE, "%f", 61.3, "C#5+30"},
         {HelperDispNum::Preset_MIDI_NOTE, "%f", 61.95, " D5-05"},
+        {HelperDispNum::Preset_MIDI_NOTE, "%f", 60.5, "C#5-50"},
+        // Rounded to whole cents first, so cents never show +50 (the next note's -50).
+        {HelperDispNum::Preset_MIDI_NOTE, "%f", 60.497, "C#5-50"},
         {HelperDispNum::Preset_MIDI_NOTE, "%f", 0, " C0"},
         {HelperDispNum::Preset_MIDI_NOTE, "%f", -1, " B-1"},
         {HelperDispNum::Preset_MIDI_NOTE, "%f", -13.2, " B-2-20"},
@@ -183,6 +186,9 @@ TEST(HelperDispNum, ReadsTypedTextBackAndLimitsIt)
         {HelperDispNum::Preset_MIDI_NOTE, 0, 127, "C5", true, 60},
         {HelperDispNum::Preset_MIDI_NOTE, 0, 127, "C#5+30", true, 61.3},
         {HelperDispNum::Preset_MIDI_NOTE, 0, 127, " B-1", true, 0},
+        // Cents as written, with a leading zero, are decimal.
+        {HelperDispNum::Preset_MIDI_NOTE, 0, 127, " D0-09", true, 1.91},
+        {HelperDispNum::Preset_MIDI_NOTE, 0, 127, " C5+08", true, 60.08},
         {HelperDispNum::Preset_MIDI_NOTE, 0, 127, "C", false, 0},
         {HelperDispNum::Preset_MIDI_NOTE, 0, 127, "H5", false, 0},
         {HelperDispNum::Preset_FREQ_NOTE, 20, 20000, "A5", true, 440},
