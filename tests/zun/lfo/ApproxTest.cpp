@@ -65,7 +65,7 @@ TEST(Approx, FastExp2IsExactAtIntegersAndCloseBetween)
         EXPECT_NEAR(Approx::fast_exp2(x) / std::exp2(x), 1.0, 0.004) << "x = " << x;
     }
     EXPECT_EQ(Approx::fast_exp2(-200.f), 0.f);
-    EXPECT_TRUE(std::isfinite(Approx::fast_exp2(200.f)));
+    EXPECT_EQ(Approx::fast_exp2(200.f), std::ldexp(1.f, 127));
 }
 
 TEST(RndMinStd, MatchesTheStandardLibraryMinimalStandardGenerator)

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstddef>
 #include <new>
+#include <type_traits>
 
 namespace lfo_test
 {
@@ -72,6 +73,12 @@ inline bool is_noise(Kind k)
 {
     return k == Kind::NOISE1 || k == Kind::NOISE2;
 }
+
+static_assert(std::is_nothrow_default_constructible_v<zun::lfo::OscSine> &&
+                  std::is_nothrow_default_constructible_v<zun::lfo::OscStepSeq> &&
+                  std::is_nothrow_default_constructible_v<zun::lfo::OscNoiseFlt<2>> &&
+                  std::is_nothrow_constructible_v<zun::lfo::OscNPhase, bool>,
+              "the LFO module builds oscillators in place on the audio thread");
 
 // One oscillator at a time, built in place the way the LFO module does it.
 class OscSlot
