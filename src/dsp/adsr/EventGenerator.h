@@ -65,6 +65,8 @@ public:
     void analyse_diff(int& event);
 
     float get_detector_val() const { return _detector; }
+    // For analysis tools: the next analyse_diff evaluates v.
+    void set_detector_val(float v) { _detector = v; }
     int get_trig_state() const { return _trig; }
     float get_sensitivity() const { return _sensitivity; }
     float get_density() const { return _density; }
