@@ -195,7 +195,7 @@ TEST_F(EventGen, LowDensityNeverReportsFalls)
         }
     }
     EXPECT_GE(nbr_raise, 2);
-    // The falls were seen, only not reported.
+    // Back to idle after the last burst.
     EXPECT_EQ(gen.get_trig_state(), EventGenerator::Trig_IDLE);
 }
 
