@@ -43,6 +43,15 @@ std::vector<float> make_input(Input kind)
     return buf;
 }
 
+enum class Part
+{
+    ALL,
+    GEN,
+    LFO,
+    ADSR,
+    FOLLOWER
+};
+
 // The sources of all eight slots as the engine runs them for one chunk: the event generator,
 // then per slot the LFO tick, the envelope and the follower.
 class Sources
@@ -84,59 +93,34 @@ public:
         _proc.nbr_spl = bench_chunk;
     }
 
-    float run_chunk()
+    // One chunk of the given sources; ALL is what the engine runs.
+    float run_chunk(Part part)
     {
         _src_arr[0] = _input.data() + _pos;
         _dst_arr[0] = _out;
         _pos = (_pos + bench_chunk <= _input.size() - bench_chunk) ? _pos + bench_chunk : 0;
-        _gen.process_block(_proc);
-        float sum = 0;
-        for (int s = 0; s < nbr_slots; ++s)
-        {
-            _lfo_arr[s].tick(bench_chunk);
-            _adsr_arr[s]->process_block(_proc);
-            _follower_arr[s]->process_block(_proc);
-            sum += float(_lfo_arr[s].get_val()) + _adsr_arr[s]->get_val() + _follower_arr[s]->get_val();
-        }
-        return sum;
-    }
-
-    float run_part(int part)
-    {
-        _src_arr[0] = _input.data() + _pos;
-        _pos = (_pos + bench_chunk <= _input.size() - bench_chunk) ? _pos + bench_chunk : 0;
-        float sum = 0;
-        if (part == 0)
+        if (part == Part::ALL || part == Part::GEN)
         {
             _gen.process_block(_proc);
-            return 0;
         }
+        float sum = 0;
         for (int s = 0; s < nbr_slots; ++s)
         {
-            if (part == 1)
+            if (part == Part::ALL || part == Part::LFO)
             {
                 _lfo_arr[s].tick(bench_chunk);
                 sum += float(_lfo_arr[s].get_val());
             }
-            if (part == 2)
+            if (part == Part::ALL || part == Part::ADSR)
             {
                 _adsr_arr[s]->process_block(_proc);
                 sum += _adsr_arr[s]->get_val();
             }
-        }
-        return sum;
-    }
-
-    // Benchmarks the followers alone, for the share of the per-sample loops.
-    float run_followers()
-    {
-        _src_arr[0] = _input.data() + _pos;
-        _pos = (_pos + bench_chunk <= _input.size() - bench_chunk) ? _pos + bench_chunk : 0;
-        float sum = 0;
-        for (int s = 0; s < nbr_slots; ++s)
-        {
-            _follower_arr[s]->process_block(_proc);
-            sum += _follower_arr[s]->get_val();
+            if (part == Part::ALL || part == Part::FOLLOWER)
+            {
+                _follower_arr[s]->process_block(_proc);
+                sum += _follower_arr[s]->get_val();
+            }
         }
         return sum;
     }
@@ -156,54 +140,30 @@ private:
     zun::piapi::PluginInterface::ProcInfo _proc;
 };
 
-void set_rate(benchmark::State& state)
+void bm_mod_sources(benchmark::State& state, Input kind, Part part)
 {
+    auto src = std::make_unique<Sources>(kind);
+    float sum = 0;
+    for (auto _ : state)
+    {
+        sum += src->run_chunk(part);
+        benchmark::DoNotOptimize(sum);
+    }
     // Seconds of audio run per second of CPU time.
     state.counters["realtime_factor"] =
         benchmark::Counter(double(state.iterations()) * bench_chunk / bench_fs, benchmark::Counter::kIsRate);
 }
 
-void bm_mod_sources(benchmark::State& state, Input kind)
-{
-    auto src = std::make_unique<Sources>(kind);
-    float sum = 0;
-    for (auto _ : state)
-    {
-        sum += src->run_chunk();
-        benchmark::DoNotOptimize(sum);
-    }
-    set_rate(state);
-}
-
-void bm_followers(benchmark::State& state, Input kind)
-{
-    auto src = std::make_unique<Sources>(kind);
-    float sum = 0;
-    for (auto _ : state)
-    {
-        sum += src->run_followers();
-        benchmark::DoNotOptimize(sum);
-    }
-    set_rate(state);
-}
-
-void bm_part(benchmark::State& state, int part)
-{
-    auto src = std::make_unique<Sources>(Input::TONE);
-    float sum = 0;
-    for (auto _ : state)
-    {
-        sum += src->run_part(part);
-        benchmark::DoNotOptimize(sum);
-    }
-    set_rate(state);
-}
-BENCHMARK_CAPTURE(bm_part, gen, 0)->Name("ModSources/part/gen");
-BENCHMARK_CAPTURE(bm_part, lfo, 1)->Name("ModSources/part/lfo");
-BENCHMARK_CAPTURE(bm_part, adsr, 2)->Name("ModSources/part/adsr");
-BENCHMARK_CAPTURE(bm_mod_sources, tone, Input::TONE)->Name("ModSources/tone");
-BENCHMARK_CAPTURE(bm_mod_sources, noise, Input::NOISE)->Name("ModSources/noise");
-BENCHMARK_CAPTURE(bm_followers, tone, Input::TONE)->Name("ModSources/followers_only/tone");
-BENCHMARK_CAPTURE(bm_followers, noise, Input::NOISE)->Name("ModSources/followers_only/noise");
+// The eight slots' sources with the event generator that drives their envelopes.
+BENCHMARK_CAPTURE(bm_mod_sources, tone, Input::TONE, Part::ALL)->Name("ModSources/tone");
+BENCHMARK_CAPTURE(bm_mod_sources, noise, Input::NOISE, Part::ALL)->Name("ModSources/noise");
+// Their shares.
+BENCHMARK_CAPTURE(bm_mod_sources, gen, Input::TONE, Part::GEN)->Name("ModSources/part/generator");
+BENCHMARK_CAPTURE(bm_mod_sources, lfo, Input::TONE, Part::LFO)->Name("ModSources/part/lfo_x8");
+BENCHMARK_CAPTURE(bm_mod_sources, adsr, Input::TONE, Part::ADSR)->Name("ModSources/part/adsr_x8_idle");
+BENCHMARK_CAPTURE(bm_mod_sources, fol_tone, Input::TONE, Part::FOLLOWER)
+    ->Name("ModSources/part/follower_x8/tone");
+BENCHMARK_CAPTURE(bm_mod_sources, fol_noise, Input::NOISE, Part::FOLLOWER)
+    ->Name("ModSources/part/follower_x8/noise");
 
 } // namespace
