@@ -1,12 +1,11 @@
-// Counts heap allocations while the audio-thread paths of the modulation sources run. The global
-// allocation functions are replaced for the whole test program, but they only count while the
-// flag is set, so every other test is unaffected.
+// The audio-thread paths of the modulation sources never touch the heap.
 
 #include "dsp/LfoModule.h"
 #include "dsp/LfoModuleDesc.h"
 #include "dsp/adsr/EnvAdsr.h"
 #include "dsp/adsr/EnvFollower.h"
 #include "dsp/adsr/EventGenerator.h"
+#include "support/AllocCounter.h"
 #include "zun/piapi/EventTs.h"
 #include "zun/piapi/ParamStateSet.h"
 
@@ -22,117 +21,9 @@
 namespace
 {
 
-std::atomic<bool> counting{false};
-std::atomic<long> nbr_alloc{0};
-
-void* alloc(std::size_t size, std::size_t align = 0)
-{
-    if (counting.load(std::memory_order_relaxed))
-    {
-        nbr_alloc.fetch_add(1, std::memory_order_relaxed);
-    }
-    if (size == 0)
-    {
-        size = 1;
-    }
-    void* p = nullptr;
-    if (align > alignof(std::max_align_t))
-    {
-        const std::size_t rounded = (size + align - 1) / align * align;
-        p = std::aligned_alloc(align, rounded);
-    }
-    else
-    {
-        p = std::malloc(size);
-    }
-    return p;
-}
-
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    void* p = alloc(size);
-    if (p == nullptr)
-    {
-        throw std::bad_alloc();
-    }
-    return p;
-}
-void* operator new[](std::size_t size)
-{
-    return operator new(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    return alloc(size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
-{
-    return alloc(size);
-}
-void* operator new(std::size_t size, std::align_val_t al)
-{
-    void* p = alloc(size, std::size_t(al));
-    if (p == nullptr)
-    {
-        throw std::bad_alloc();
-    }
-    return p;
-}
-void* operator new[](std::size_t size, std::align_val_t al)
-{
-    return operator new(size, al);
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::align_val_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::align_val_t) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t, std::align_val_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t, std::align_val_t) noexcept
-{
-    std::free(p);
-}
-
-namespace
-{
-
 using zun::piapi::EventTs;
 
-class Counted
-{
-public:
-    Counted()
-    {
-        nbr_alloc = 0;
-        counting = true;
-    }
-    ~Counted() { counting = false; }
-    long get() const { return nbr_alloc.load(); }
-};
+using Counted = AllocCounter;
 
 TEST(NoAlloc, TheCounterSeesAllocations)
 {
