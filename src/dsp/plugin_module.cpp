@@ -11,7 +11,19 @@ cr::Value* PluginModule::createBaseControl(int id, const ParameterDetails& detai
     _owned_controls.push_back(std::make_unique<cr::Value>(_registry.getDetails(id)->default_value));
     cr::Value* v = _owned_controls.back().get();
     _controls[id] = v;
+    auto it = std::lower_bound(_control_list.begin(), _control_list.end(), id,
+                               [](const std::pair<int, cr::Value*>& e, int key) { return e.first < key; });
+    if (it != _control_list.end() && it->first == id)
+        it->second = v;
+    else
+        _control_list.insert(it, {id, v});
     return v;
+}
+
+void PluginModule::processAllControls()
+{
+    for (auto& e : _control_list)
+        e.second->process();
 }
 
 Processor* PluginModule::createBaseModControl(int id, const ParameterDetails& details)

@@ -70,6 +70,8 @@ public:
 
     Parameters* getParameters() const { return &_registry; }
     const ControlMap& getControls() const { return _controls; }
+    // process() on every control in ascending id, over a flat list: this runs every chunk.
+    void processAllControls();
 
     void registerModulationSource(int id, Output* out) { _mod_sources[id] = out; }
     const OutputMap& getModulationSources() const { return _mod_sources; }
@@ -111,4 +113,5 @@ protected:
 
 private:
     std::vector<std::unique_ptr<cr::Value>> _owned_controls;
+    std::vector<std::pair<int, cr::Value*>> _control_list;
 };

@@ -7,9 +7,12 @@ Value::Value(double value, bool controlRate) : Processor(1, 3, controlRate), _va
 
 void Value::process()
 {
-    _modulation.store(0.0, std::memory_order_relaxed);
-    _macro.store(0.0, std::memory_order_relaxed);
-    output(0)->fill(value(), getBufferSize());
+    // Runs for every control at every chunk: store only what changes. Output 0 already holds the
+    // value, since set() publishes it over the whole buffer.
+    if (_modulation.load(std::memory_order_relaxed) != 0.0)
+        _modulation.store(0.0, std::memory_order_relaxed);
+    if (_macro.load(std::memory_order_relaxed) != 0.0)
+        _macro.store(0.0, std::memory_order_relaxed);
 }
 
 void Value::set(double v)

@@ -27,8 +27,7 @@ protected:
     // One chunk the way the DSP interface drives it.
     void chunk(int n = 256)
     {
-        for (auto& [id, v] : engine.getControls())
-            v->process();
+        engine.processAllControls();
         engine.processMacros(n, 0);
         engine.processModulation(&buffer, 2, n, 0);
         engine.processAudio(&buffer, 2, n, 0);
@@ -125,8 +124,7 @@ TEST_F(PluginEngineTest, MacroPassAppliesCurveAndAmount)
         m.curve.curve_max = c.curve_max;
         ASSERT_TRUE(e.connectMacro(&m));
         cr::Value* tone = e.getControls().at(7);
-        for (auto& [id, v] : e.getControls())
-            v->process();
+        e.processAllControls();
         e.getControls().at(607)->set(c.macro);
         e.processMacros(256, 0);
         EXPECT_NEAR(tone->get_macro(), c.expected_raise, 1e-6) << c.type;
@@ -146,16 +144,14 @@ TEST_F(PluginEngineTest, SlotModulationIsCentredAndClamped)
     engine.connectModulation(&a);
     engine.connectModulation(&b);
 
-    for (auto& [id, v] : engine.getControls())
-        v->process();
+    engine.processAllControls();
     engine.getModulator(0)->output(0)->set(0, 0.5);
     engine.getModulator(1)->output(0)->set(0, 0.5);
     engine.processModulation(&buffer, 2, 256, 0);
     EXPECT_EQ(control(dest)->get_modulation(), 0.0);
     EXPECT_NEAR(slotTarget(3, Desc::Param_PHASE_DIST), 0.5, 1e-6);
 
-    for (auto& [id, v] : engine.getControls())
-        v->process();
+    engine.processAllControls();
     engine.getModulator(0)->output(0)->set(0, 1.0);
     engine.getModulator(1)->output(0)->set(0, 1.0);
     engine.processModulation(&buffer, 2, 256, 0);
@@ -251,8 +247,7 @@ TEST_F(PluginEngineTest, LevelMetersAndSilence)
         buffer.setSample(0, i, 0.5f);
         buffer.setSample(1, i, -0.5f);
     }
-    for (auto& [id, v] : engine.getControls())
-        v->process();
+    engine.processAllControls();
     engine.processMacros(256, 0);
     engine.processModulation(&buffer, 2, 256, 0);
     engine.processAudio(&buffer, 2, 256, 0);
@@ -286,4 +281,69 @@ TEST_F(PluginEngineTest, ChunksStopAllocatingAfterWarmUp)
         chunk(i % 2 ? 256 : 100);
     }
     EXPECT_EQ(counter.get(), 0);
+}
+
+TEST_F(PluginEngineTest, PhaseOfOneStartsTheCycleAtZero)
+{
+    PluginEngine other;
+    int latency = 0;
+    other.reset(2, 2, 48000.0, 256, latency);
+    juce::AudioBuffer<float> other_buffer(2, 256);
+    other_buffer.clear();
+    engine.processModulationControl(slotId(0, Desc::Param_PHASE), 1.0);
+    other.processModulationControl(slotId(0, Desc::Param_PHASE), 0.0);
+    for (int i = 0; i < 3; ++i)
+    {
+        chunk();
+        other.processAllControls();
+        other.processMacros(256, 0);
+        other.processModulation(&other_buffer, 2, 256, 0);
+        other.processAudio(&other_buffer, 2, 256, 0);
+        EXPECT_EQ(engine.getModulator(0)->output(0)->get(0), other.getModulator(0)->output(0)->get(0));
+        EXPECT_EQ(engine.getModulator(0)->output(1)->get(0), other.getModulator(0)->output(1)->get(0));
+    }
+}
+
+TEST(PluginEngineInput, FollowersListenToInputChannelOneOrToTheLastMonoOutput)
+{
+    struct Case
+    {
+        int nbr_chn;
+        float level0, level1;
+        bool moves_first_chunk, moves_later;
+    };
+    const Case cases[] = {
+        {2, 0.0f, 0.8f, true, true},   // stereo: channel 1 drives the followers
+        {2, 0.8f, 0.0f, false, false}, // stereo: channel 0 alone does not
+        {1, 0.8f, 0.0f, false, true},  // mono: the effect's previous output does
+    };
+    for (const auto& c : cases)
+    {
+        PluginEngine e;
+        int latency = 0;
+        e.reset(c.nbr_chn, c.nbr_chn, 48000.0, 256, latency);
+        const int wave = slotId(0, Desc::Param_WAVEFORM);
+        juce::AudioBuffer<float> buf(c.nbr_chn, 256);
+        std::vector<double> values;
+        for (int k = 0; k < 4; ++k)
+        {
+            for (int i = 0; i < 256; ++i)
+            {
+                const float s = (i % 20 < 10) ? 1.0f : -1.0f;
+                buf.setSample(0, i, s * c.level0);
+                if (c.nbr_chn > 1)
+                    buf.setSample(1, i, s * c.level1);
+            }
+            if (k == 0)
+                e.processModulationControl(wave, dsp::LfoModule::Type_ENV_FOLLOWER);
+            e.processAllControls();
+            e.processMacros(256, 0);
+            e.processModulation(&buf, c.nbr_chn, 256, 0);
+            e.processAudio(&buf, c.nbr_chn, 256, 0);
+            values.push_back(e.getModulator(0)->output(0)->get(0));
+        }
+        EXPECT_EQ(values[0] > 0.5, c.moves_first_chunk) << c.nbr_chn << " " << c.level0;
+        EXPECT_EQ(values[3] > 0.5, c.moves_later) << c.nbr_chn << " " << c.level0;
+        EXPECT_GE(values[3], 0.5);
+    }
 }
