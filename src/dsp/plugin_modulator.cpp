@@ -155,7 +155,16 @@ void PluginModulator::do_process_block(ProcInfo& proc)
 
     _lfo.tick(proc.nbr_spl);
     _envelope.process_block(proc);
-    _follower.process_block(proc);
+    // The follower's per-sample analysis is the slots' largest cost: it runs only while the slot
+    // outputs it, and starts from silence when the slot switches to it.
+    const bool follow = (_waveform == dsp::LfoModule::Type_ENV_FOLLOWER);
+    if (follow)
+    {
+        if (!_follower_on)
+            _follower.clear_buffers();
+        _follower.process_block(proc);
+    }
+    _follower_on = follow;
 
     float v;
     if (_waveform == dsp::LfoModule::Type_ADSR)

@@ -65,6 +65,7 @@ private:
     int _base;
     int _state = State_CREATED;
     int _waveform = 0;
+    bool _follower_on = false;
     dsp::LfoModule _lfo;
     dsp::EnvAdsr _envelope;
     dsp::EnvFollower _follower;
