@@ -144,10 +144,13 @@ void PluginModulator::update_param(bool force)
 
 void PluginModulator::do_process_block(ProcInfo& proc)
 {
+    // Every slot sees the whole shared list but applies only its own parameters: each slot
+    // observes only those, so the states end the same as if every slot applied every event.
     for (int i = 0; i < proc.nbr_evt; ++i)
     {
         const zun::piapi::EventTs* e = proc.evt_arr[i];
-        if (e != nullptr && e->type == zun::piapi::EventType_PARAM)
+        if (e != nullptr && e->type == zun::piapi::EventType_PARAM && e->index >= _base &&
+            e->index < _base + kNbrParam)
             _states->set_val(e->index, e->val);
     }
     _states->process_block(proc.nbr_spl);
