@@ -10,6 +10,9 @@ add_library(crenzel_juce STATIC)
 set(_crenzel_juce_defs
     JUCE_WEB_BROWSER=0
     JUCE_VST3_CAN_REPLACE_VST2=0
+    # Hosting, for the test that loads the built bundles the way hosts do.
+    JUCE_PLUGINHOST_VST3=1
+    JUCE_PLUGINHOST_LV2=1
     JUCE_USE_CURL=1
     JUCE_USE_FLAC=1
     JUCE_USE_OGGVORBIS=1
