@@ -6,84 +6,12 @@ namespace zun
 namespace lfo
 {
 
-void OscParabola::do_set_sample_freq(double fs) noexcept
-{
-    _phase_gen.set_sample_freq(fs);
-}
-
-void OscParabola::do_set_period(double period) noexcept
-{
-    _phase_gen.set_period(period);
-}
-
-void OscParabola::do_set_phase(double phase) noexcept
-{
-    _phase_gen.set_phase(phase);
-}
-
-void OscParabola::do_set_chaos(double amount) noexcept
-{
-    _phase_gen.set_chaos(amount);
-}
-
-void OscParabola::do_set_phase_dist(double amount) noexcept
-{
-    _phase_dist.set(amount);
-}
-
-void OscParabola::do_set_phase_dist_offset(double offset) noexcept
-{
-    _phase_dist.set_offset(offset);
-}
-
-void OscParabola::do_set_sign(bool invert) noexcept
-{
-    _invert = invert;
-}
-
-void OscParabola::do_set_polarity(bool unipolar) noexcept
-{
-    _unipolar = unipolar;
-}
-
-void OscParabola::do_set_variation(int index, double value) noexcept
-{
-    (void)index;
-    (void)value;
-}
-
-bool OscParabola::do_is_using_variation(int index) const noexcept
-{
-    (void)index;
-    return false;
-}
-
-void OscParabola::do_tick(long n) noexcept
-{
-    _phase_gen.tick(n);
-}
-
 double OscParabola::do_get_val() const noexcept
 {
-    const double a = _phase_dist.apply(_phase_gen.get_phase());
+    const double a = get_dist_phase();
     const float b = float(2 * a - 1);
     const double v = double(1.f - 2.f * b * b);
     return OscTools::shape_output(v, _invert, _unipolar);
-}
-
-double OscParabola::do_get_phase() const noexcept
-{
-    return _phase_gen.get_phase();
-}
-
-void OscParabola::do_clear_buffers() noexcept
-{
-    _phase_gen.clear_buffers();
-}
-
-void OscParabola::do_correct_to_time(unsigned long t) noexcept
-{
-    _phase_gen.correct_to_time(t);
 }
 
 } // namespace lfo
