@@ -69,7 +69,16 @@ void ParamStateSet::set_val(int index, double nrm)
     {
         return;
     }
-    _state_arr[size_t(index)].set_val(nrm);
+    // The modulation passes resend unchanged values every chunk: a settled state that already
+    // holds the value needs neither a notification nor a tick.
+    ParamState& state = _state_arr[size_t(index)];
+    const double lim = (nrm >= 0) ? (nrm > 1 ? 1.0 : nrm) : 0.0;
+    if (!_changed.get_bit(index) && !state.is_ramping() && !state.use_ramp().is_ramping() &&
+        state.get_val_tgt() == lim && state.get_val_end() == lim)
+    {
+        return;
+    }
+    state.set_val(nrm);
     _changed.fill_bit(index);
 }
 

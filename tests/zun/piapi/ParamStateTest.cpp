@@ -168,6 +168,36 @@ TEST(ParamStateSetTest, OnlyChangedStatesAreTicked)
     EXPECT_DOUBLE_EQ(set.get_val_tgt_nat(3), 28.0);
 }
 
+TEST(ParamStateSetTest, ResendingASettledValueIsSilent)
+{
+    const ParamDescSet desc = make_desc_set(2);
+    ParamStateSet set;
+    set.init(ParamCateg_GLOBAL, desc);
+    CountingObserver obs;
+    set.add_observer(0, obs);
+    set.set_val(0, 0.25);
+    set.process_block(16);
+    const int settled = obs.nbr_updates;
+
+    set.set_val(0, 0.25);
+    EXPECT_EQ(obs.nbr_updates, settled);
+    EXPECT_FALSE(set.use_changed().has_a_bit_set());
+
+    // A new value, or the same one while a change is still pending, is delivered.
+    set.set_val(0, 0.5);
+    EXPECT_GT(obs.nbr_updates, settled);
+    set.set_val(0, 0.25);
+    set.set_val(0, 0.25);
+    set.process_block(16);
+    EXPECT_DOUBLE_EQ(set.get_val_end_nat(0), 2.5);
+    set.set_val(1, 2.0);
+    set.process_block(16);
+    const int before = obs.nbr_updates;
+    set.set_val(1, 1.0); // limited to 1, which the state already holds
+    EXPECT_FALSE(set.use_changed().get_bit(1));
+    EXPECT_EQ(obs.nbr_updates, before);
+}
+
 TEST(ParamStateSetTest, RampingStateStaysChangedWhileItMoves)
 {
     const ParamDescSet desc = make_desc_set(2);
