@@ -16,11 +16,12 @@ double WavePath::getValueAt(double x) const
         return 1.0;
     if (type < 0 || type >= Type_NBR_ELT)
         return 0.0;
-    const double span = curve_max - curve_min;
+    const double lo = curve_min;
+    const double span = double(curve_max) - lo;
     if (!(span > 0.0))
         return 1.0;
-    const double t = (x - curve_min) / span;
-    switch (type)
+    const double t = (x - lo) / span;
+    switch (int(type))
     {
     case Type_LINEAR:
         return t;
@@ -32,6 +33,6 @@ double WavePath::getValueAt(double x) const
         break;
     }
     const float u = float(1.0 - std::fabs(t));
-    const float r = (type == Type_SQUARE_INV) ? 1.0f - u * u : 1.0f - u * u * u;
+    const float r = (int(type) == Type_SQUARE_INV) ? 1.0f - u * u : 1.0f - u * u * u;
     return double(std::copysign(r, float(t)));
 }

@@ -2,8 +2,35 @@
 
 #include "zun/param/ParamDescInterface.h"
 
+#include <atomic>
 #include <map>
 #include <vector>
+
+// A value written on one thread and read on another without tearing; relaxed order, since each
+// field stands alone. Reads and writes look like those of the plain value.
+template <typename T>
+class RelaxedAtomic
+{
+public:
+    RelaxedAtomic(T v = T()) : _v(v) {}
+    RelaxedAtomic(const RelaxedAtomic& other) : _v(other.load()) {}
+    RelaxedAtomic& operator=(const RelaxedAtomic& other)
+    {
+        store(other.load());
+        return *this;
+    }
+    RelaxedAtomic& operator=(T v)
+    {
+        store(v);
+        return *this;
+    }
+    operator T() const { return load(); }
+    T load() const { return _v.load(std::memory_order_relaxed); }
+    void store(T v) { _v.store(v, std::memory_order_relaxed); }
+
+private:
+    std::atomic<T> _v;
+};
 
 // Registry record of one control.
 struct ParameterDetails
@@ -66,9 +93,10 @@ public:
     // With curve_min == curve_max the curve is a step at curve_min.
     double getValueAt(double x) const;
 
-    int type = Type_LINEAR;
-    double curve_min = 0.0;
-    double curve_max = 1.0;
+    // Edited on the message thread, applied on the audio thread.
+    RelaxedAtomic<int> type{Type_LINEAR};
+    RelaxedAtomic<double> curve_min{0.0};
+    RelaxedAtomic<double> curve_max{1.0};
 };
 
 class ModulationConnection
@@ -83,7 +111,9 @@ public:
 
     int source;
     int destination;
-    double amount = 0.0;
+    // Set by the audio thread when it applies a queued change, read by the editor and the patch
+    // writer.
+    RelaxedAtomic<double> amount{0.0};
 };
 
 class MacroConnection
@@ -98,7 +128,7 @@ public:
 
     int source;
     int destination;
-    double amount = 0.0;
+    RelaxedAtomic<double> amount{0.0};
     WavePath curve;
 };
 
