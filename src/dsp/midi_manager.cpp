@@ -65,14 +65,19 @@ bool MidiManager::isMidiMapped(int id) const
 
 void MidiManager::handlePendingFileWork()
 {
+    // A host call may reach back here (arming from a patch load); the outer drain keeps the order.
+    if (draining)
+        return;
+    draining = true;
     bool learned = false;
-    std::uint32_t tail = ringTail.load(std::memory_order_relaxed);
-    while (tail != ringHead.load(std::memory_order_acquire))
+    for (std::uint32_t tail = ringTail.load(std::memory_order_relaxed);
+         tail != ringHead.load(std::memory_order_acquire); tail = ringTail.load(std::memory_order_relaxed))
     {
         const Request request = ring[tail % REQUEST_CAPACITY];
-        ringTail.store(++tail, std::memory_order_release);
+        ringTail.store(tail + 1, std::memory_order_release);
         learned = applyRequest(request) || learned;
     }
+    draining = false;
     if (learned)
         publish();
     freeRetired();

@@ -172,6 +172,7 @@ private:
     std::uint64_t generation = 0;
     std::unique_ptr<const State> current;
     std::vector<std::unique_ptr<const State>> retired;
+    bool draining = false;
 
     std::atomic<const State*> published{nullptr};
     // Generation of the snapshot that the audio thread last finished with; older retired snapshots

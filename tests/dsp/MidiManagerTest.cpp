@@ -350,6 +350,32 @@ TEST_F(MidiManagerTest, FullRingDropsRequestsWithoutBlocking)
     EXPECT_EQ(host.programs.back().program, (MidiManager::REQUEST_CAPACITY - 1) % 128);
 }
 
+TEST(MidiManagerReentryTest, HostCallThatDrainsAgainHandlesEachRequestOnce)
+{
+    // Loading a patch may reach back into the manager, which drains the ring from inside the drain.
+    class ArmingHost : public FakeHost
+    {
+    public:
+        juce::File loadProgram(int bank, int folder, int program) override
+        {
+            if (manager != nullptr)
+                manager->armMidiLearn(program, 0.0, 1.0);
+            return FakeHost::loadProgram(bank, folder, program);
+        }
+        MidiManager* manager = nullptr;
+    };
+    ArmingHost host;
+    MidiManager midi(nullptr, &host);
+    host.manager = &midi;
+    for (int p : {1, 2, 3})
+        midi.processMidiMessage(pc(p), 0);
+    midi.handlePendingFileWork();
+    std::vector<int> loaded;
+    for (const auto& program : host.programs)
+        loaded.push_back(program.program);
+    EXPECT_EQ(loaded, (std::vector<int>{1, 2, 3}));
+}
+
 // The range armed for a control in the concurrency test; any other value seen means a torn read.
 double rangeMin(int id)
 {
