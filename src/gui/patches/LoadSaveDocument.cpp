@@ -128,9 +128,9 @@ juce::var LoadSave::stateToVar(DspInterface* dsp, SaveInfoMap& saveInfo, const j
         o->setProperty("source", c->source);
         o->setProperty("destination", c->destination);
         o->setProperty("amount", amount);
-        o->setProperty("curve_type", curve.type);
-        o->setProperty("curve_min", curve.curve_min);
-        o->setProperty("curve_max", curve.curve_max);
+        o->setProperty("curve_type", int(curve.type));
+        o->setProperty("curve_min", double(curve.curve_min));
+        o->setProperty("curve_max", double(curve.curve_max));
         macros.add(juce::var(o));
     }
     settings->setProperty("macros", macros);
