@@ -126,7 +126,7 @@ void DspInterface::processControlChanges()
 {
     const auto* params = _engine.getParameters();
     std::pair<int, double> item;
-    while (_control_queue.try_dequeue(item))
+    for (int k = 0; k < kMaxControlChangesPerBlock && _control_queue.try_dequeue(item); ++k)
     {
         const int id = item.first;
         const double v = item.second;
@@ -205,14 +205,14 @@ void DspInterface::setModulationAmount(ModulationConnection* c, double amount)
         _modulation_amounts.erase(c);
         if (auto it = _controls.find(c->destination); it != _controls.end())
             it->second->set_modulation(0.0);
-        // Back to the bank only once the audio thread has let go of it.
+        _modulation_queue.enqueue({c, amount});
+        // Back to the bank only once the audio thread has let go of it; the stamp is read after
+        // the removal is queued.
         _retired_modulations.push_back({c, _drains.load(std::memory_order_acquire)});
+        return;
     }
-    else
-    {
-        _modulation_set.insert(c);
-        _modulation_amounts[c] = amount;
-    }
+    _modulation_set.insert(c);
+    _modulation_amounts[c] = amount;
     _modulation_queue.enqueue({c, amount});
 }
 
@@ -293,13 +293,12 @@ void DspInterface::setMacroModulation(MacroConnection* c, double amount, WavePat
         _macro_settings.erase(c);
         if (auto it = _controls.find(c->destination); it != _controls.end())
             it->second->set_macro(0.0);
+        _macro_queue.enqueue({c, {amount, curve}});
         _retired_macros.push_back({c, _drains.load(std::memory_order_acquire)});
+        return;
     }
-    else
-    {
-        _macro_set.insert(c);
-        _macro_settings[c] = {amount, curve};
-    }
+    _macro_set.insert(c);
+    _macro_settings[c] = {amount, curve};
     _macro_queue.enqueue({c, {amount, curve}});
 }
 
@@ -364,7 +363,8 @@ void DspInterface::clearMacros()
 void DspInterface::processMacrosChanges()
 {
     std::pair<MacroConnection*, MacroSetting> item;
-    while (_macro_queue.try_dequeue(item))
+    int k = 0;
+    for (; k < kMaxConnectionChangesPerBlock && _macro_queue.try_dequeue(item); ++k)
     {
         MacroConnection* c = item.first;
         c->amount = item.second.first;
@@ -374,13 +374,14 @@ void DspInterface::processMacrosChanges()
         else
             _engine.connectMacro(c);
     }
-    _drains.fetch_add(1, std::memory_order_acq_rel);
+    _macros_drained = (k < kMaxConnectionChangesPerBlock);
 }
 
 void DspInterface::processModulationChanges()
 {
     std::pair<ModulationConnection*, double> item;
-    while (_modulation_queue.try_dequeue(item))
+    int k = 0;
+    for (; k < kMaxConnectionChangesPerBlock && _modulation_queue.try_dequeue(item); ++k)
     {
         ModulationConnection* c = item.first;
         c->amount = item.second;
@@ -389,7 +390,9 @@ void DspInterface::processModulationChanges()
         else
             _engine.connectModulation(c);
     }
-    _drains.fetch_add(1, std::memory_order_acq_rel);
+    // A pass counts once both queues were found empty: only then is every earlier removal applied.
+    if (k < kMaxConnectionChangesPerBlock && _macros_drained)
+        _drains.fetch_add(1, std::memory_order_acq_rel);
 }
 
 void DspInterface::processControls(int, int)

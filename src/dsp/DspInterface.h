@@ -27,6 +27,11 @@ public:
     // An amount whose magnitude is below 2^-23 counts as zero and removes the connection.
     static constexpr double kAmountThreshold = 1.1920928955078125e-7;
     static constexpr size_t kQueueCapacity = 192;
+    // Most changes a block applies from each queue; the rest wait for the next block. A producer
+    // that never pauses would otherwise keep the audio thread draining forever, and the engine's
+    // event storage is sized for one whole patch per block.
+    static constexpr int kMaxControlChangesPerBlock = 768;
+    static constexpr int kMaxConnectionChangesPerBlock = 2048;
 
     static bool isZeroAmount(double amount) { return !(std::abs(amount) >= kAmountThreshold); }
 
@@ -146,7 +151,7 @@ public:
     const PluginEngine& getEngine() const { return _engine; }
     const ControlMap& getControls() const { return _controls; }
     juce::MidiKeyboardState* getKeyboardState() { return _keyboard_state.get(); }
-    // Number of passes of the audio thread over the connection queues.
+    // Number of passes of the audio thread that emptied both connection queues.
     uint64_t getNumConnectionDrains() const { return _drains.load(std::memory_order_acquire); }
 
 protected:
@@ -180,6 +185,7 @@ private:
     std::vector<Retired<ModulationConnection>> _retired_modulations;
     std::vector<Retired<MacroConnection>> _retired_macros;
     std::atomic<uint64_t> _drains{0};
-    std::vector<int> _beats_ids; // controls whose description is a length in beats
+    bool _macros_drained = false; // audio thread only
+    std::vector<int> _beats_ids;  // controls whose description is a length in beats
     juce::MidiBuffer _keyboard_midi;
 };
