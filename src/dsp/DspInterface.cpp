@@ -28,13 +28,21 @@ DspInterface::DspInterface()
         if (d.desc != nullptr && d.desc->get_categ() == zun::param::ParamDescInterface::Categ_TIME_BEATS)
             _beats_ids.push_back(id);
     _keyboard_state = std::make_unique<juce::MidiKeyboardState>();
+    _midi_manager = std::make_unique<MidiManager>(_keyboard_state.get(), this);
     prepareMidiStorage();
-    Startup::doStartupChecks(
-        [](juce::DynamicObject* doc) { return LoadSave::upgrade_settings(nullptr, doc); }, [] {});
+    Startup::doStartupChecks([](juce::DynamicObject* doc)
+                             { return LoadSave::upgrade_settings(nullptr, doc); },
+                             [this]
+                             {
+                                 MidiLearnMap map = _midi_manager->getMidiLearnMap();
+                                 if (LoadSave::loadMidiMapFromConfig(map))
+                                     _midi_manager->setMidiLearnMap(map);
+                             });
 }
 
 DspInterface::~DspInterface()
 {
+    _midi_manager.reset();
     _keyboard_state.reset();
 }
 
@@ -89,7 +97,20 @@ void DspInterface::valueChangedThroughMidi(int id, double value)
     setValueNotifyHost(id, value);
 }
 
-void DspInterface::patchChangedThroughMidi(juce::File) {}
+void DspInterface::patchChangedThroughMidi(juce::File)
+{
+    // The editor refreshes itself here once it exists.
+}
+
+juce::File DspInterface::loadProgram(int bank, int folder, int program)
+{
+    return LoadSave::loadPatch(bank, folder, program, this, _save_info);
+}
+
+void DspInterface::saveLearnMap(const MidiLearnMap& map)
+{
+    LoadSave::saveMidiMapToConfig(map);
+}
 
 void DspInterface::clearControlChanges()
 {
@@ -397,8 +418,7 @@ void DspInterface::processModulationChanges()
 
 void DspInterface::processControls(int, int)
 {
-    for (auto& [id, v] : _controls)
-        v->process();
+    _engine.processAllControls();
 }
 
 void DspInterface::processMidi(juce::MidiBuffer& midi, int start, int end)
@@ -408,8 +428,7 @@ void DspInterface::processMidi(juce::MidiBuffer& midi, int start, int end)
         const int p = meta.samplePosition;
         if (end != 0 && (p < start || p >= end))
             continue;
-        // The MIDI manager takes the message here once it exists.
-        (void)meta;
+        _midi_manager->processMidiMessage(meta.getMessage(), p - start);
     }
 }
 
@@ -439,11 +458,22 @@ void DspInterface::loadFromVar(const juce::var& document)
     LoadSave::varToState(this, _save_info, document, false);
 }
 
-void DspInterface::armMidiLearn(int, double, double) {}
-
-void DspInterface::clearMidiLearn(int) {}
-
-bool DspInterface::isMidiMapped(int) const
+void DspInterface::armMidiLearn(int id, double min, double max)
 {
-    return false;
+    _midi_manager->armMidiLearn(id, min, max);
+}
+
+void DspInterface::cancelMidiLearn()
+{
+    _midi_manager->cancelMidiLearn();
+}
+
+void DspInterface::clearMidiLearn(int id)
+{
+    _midi_manager->clearMidiLearn(id);
+}
+
+bool DspInterface::isMidiMapped(int id) const
+{
+    return _midi_manager->isMidiMapped(id);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dsp/midi_manager.h"
 #include "dsp/plugin_common.h"
 #include "dsp/plugin_engine.h"
 #include "gui/patches/LoadSave.h"
@@ -21,7 +22,7 @@ class GuiInterface;
 // The DSP-side facade: every change that the editor, the host, MIDI or a patch makes goes through
 // here, and reaches the audio thread through three lock-free queues drained at the start of each
 // block. The derived audio processor supplies the host side.
-class DspInterface
+class DspInterface : public MidiManager::Host
 {
 public:
     // An amount whose magnitude is below 2^-23 counts as zero and removes the connection.
@@ -56,8 +57,11 @@ public:
     DspInterface& operator=(const DspInterface&) = delete;
     virtual ~DspInterface();
 
-    virtual void valueChangedThroughMidi(int id, double value);
-    virtual void patchChangedThroughMidi(juce::File file);
+    void valueChangedThroughMidi(int id, double value) override;
+    void patchChangedThroughMidi(juce::File file) override;
+    // MidiManager::Host, message thread.
+    juce::File loadProgram(int bank, int folder, int program) override;
+    void saveLearnMap(const MidiLearnMap& map) override;
     virtual void beginChangeGesture(int id) = 0;
     virtual void endChangeGesture(int id) = 0;
     virtual void setValueNotifyHost(int id, double value) = 0;
@@ -142,7 +146,7 @@ public:
 
     // ---- MIDI learn (no MIDI manager yet: nothing is learned) --------------------------------
     void armMidiLearn(int id, double min, double max);
-    void cancelMidiLearn() {}
+    void cancelMidiLearn();
     void clearMidiLearn(int id);
     bool isMidiMapped(int id) const;
 
@@ -151,6 +155,7 @@ public:
     const PluginEngine& getEngine() const { return _engine; }
     const ControlMap& getControls() const { return _controls; }
     juce::MidiKeyboardState* getKeyboardState() { return _keyboard_state.get(); }
+    MidiManager* getMidiManager() { return _midi_manager.get(); }
     // Number of passes of the audio thread that emptied both connection queues.
     uint64_t getNumConnectionDrains() const { return _drains.load(std::memory_order_acquire); }
 
@@ -173,6 +178,7 @@ private:
     ModulationConnectionBank<MacroConnection> _macro_bank;
     PluginEngine _engine;
     std::unique_ptr<juce::MidiKeyboardState> _keyboard_state;
+    std::unique_ptr<MidiManager> _midi_manager;
     SaveInfoMap _save_info;
     ControlMap _controls;
     std::set<ModulationConnection*> _modulation_set;

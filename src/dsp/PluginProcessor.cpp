@@ -68,6 +68,7 @@ bool PluginProcessor::isBusesLayoutSupported(const BusesLayout& layouts) const
 
 void PluginProcessor::prepareToPlay(double sampleRate, int)
 {
+    getMidiManager()->setSampleRate(sampleRate);
     int latency = 0;
     getEngine().reset(getTotalNumInputChannels(), getTotalNumOutputChannels(), sampleRate, kChunk, latency);
     prepareMidiStorage();
