@@ -467,7 +467,8 @@ void FilterTapStage::tick(long nbr_spl)
         }
     }
 
-    if ((_band_gain_target - _band_gain_cur) * _band_gain_step < 0)
+    // Arrived (or passed): settle on the target.
+    if ((_band_gain_target - _band_gain_cur) * _band_gain_step <= 0)
     {
         _band_gain_cur = _band_gain_target;
         _band_gain_step = 0;
@@ -495,6 +496,7 @@ void FilterTapStage::process_block(float* const* dst, const float* const* src, l
 
     prepare_lane_gains();
     const bool ramp_flag = (_band_gain_cur != _band_gain_target);
+    const bool rising = (_band_gain_step > 0);
     float bg = _band_gain_cur;
     for (long t = 0; t < nbr_spl; ++t)
     {
@@ -502,6 +504,12 @@ void FilterTapStage::process_block(float* const* dst, const float* const* src, l
         if (ramp_flag)
         {
             bg += _band_gain_step;
+            // A float ramp can land a hair short at its last step and run on past the target
+            // until the next tick: stop it there.
+            if (rising ? (bg > _band_gain_target) : (bg < _band_gain_target))
+            {
+                bg = _band_gain_target;
+            }
         }
     }
 

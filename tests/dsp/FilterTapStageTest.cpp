@@ -695,6 +695,35 @@ TEST(FilterTapStage, ToneIsAnEqualPowerBalance)
     }
 }
 
+TEST(FilterTapStage, ToneGlideNeverPassesItsTarget)
+{
+    // A float ramp that lands a hair short at frame 640 must not run on past the target (a
+    // polarity flip when going down).
+    for (const float from : {0.0f, 1.0f, 0.3f})
+        for (const float to : {1.0f, 0.0f, 0.55f})
+        {
+            if (from == to)
+                continue;
+            Fixture fx(false, 48000, 2);
+            fx.stage->set_harm_balance(from);
+            fx.stage->clear_buffers();
+            const float start = fx.stage->get_band_gain();
+            fx.stage->set_harm_balance(to);
+            fx.stage->tick(64);
+            const float target = fx.stage->get_band_gain_target();
+            const float lo = std::min(start, target), hi = std::max(start, target);
+            const auto in = noise(64, 3);
+            for (int k = 0; k < 16; ++k)
+            {
+                fx.block(in.data(), in.data());
+                EXPECT_GE(fx.stage->get_band_gain(), lo) << from << " -> " << to << " block " << k;
+                EXPECT_LE(fx.stage->get_band_gain(), hi) << from << " -> " << to << " block " << k;
+                fx.stage->tick(64);
+            }
+            EXPECT_EQ(fx.stage->get_band_gain(), target);
+        }
+}
+
 TEST(FilterTapStage, NoActiveBandIsSilentButLinesKeepFilling)
 {
     Fixture fx(true, 48000, 0);
