@@ -14,6 +14,40 @@ constexpr size_t MAX_RESPONSE_BYTES = 4096;
 } // namespace
 
 UpdateMemory::UpdateMemory()
+    : worker(
+          [this]
+          {
+              check();
+              done = true;
+          })
+{
+}
+
+UpdateMemory::~UpdateMemory()
+{
+    if (worker.joinable())
+        worker.join();
+}
+
+juce::String UpdateMemory::getLatestVersion() const
+{
+    const std::lock_guard<std::mutex> guard(lock);
+    return latestVersion;
+}
+
+bool UpdateMemory::waitUntilDone(int timeoutMs) const
+{
+    const auto end = juce::Time::getMillisecondCounter() + juce::uint32(timeoutMs);
+    while (!done.load())
+    {
+        if (juce::Time::getMillisecondCounter() >= end)
+            return false;
+        juce::Thread::sleep(5);
+    }
+    return true;
+}
+
+void UpdateMemory::check()
 {
     int statusCode = 0;
     const auto options = juce::URL::InputStreamOptions(juce::URL::ParameterHandling::inAddress)
@@ -33,7 +67,11 @@ UpdateMemory::UpdateMemory()
     const juce::String text =
         juce::String::fromUTF8(static_cast<const char*>(data.getData()), (int)data.getSize());
     // Trimmed so that a file with CR LF line ends or a trailing space still compares as a version.
-    latestVersion = text.upToFirstOccurrenceOf("\n", false, false).trim();
-    newerVersionAvailable = latestVersion.isNotEmpty() &&
-                            LoadSave::compareVersionStrings(CRENZEL_VERSION_STRING, latestVersion) < 0;
+    const juce::String latest = text.upToFirstOccurrenceOf("\n", false, false).trim();
+    {
+        const std::lock_guard<std::mutex> guard(lock);
+        latestVersion = latest;
+    }
+    newerVersionAvailable =
+        latest.isNotEmpty() && LoadSave::compareVersionStrings(CRENZEL_VERSION_STRING, latest) < 0;
 }
