@@ -1,37 +1,95 @@
 #pragma once
 
+#include "dsp/DspInterface.h"
+#include "gui/value_bridge.h"
+
 #include <juce_audio_processors/juce_audio_processors.h>
 
-// Stereo pass-through with MIDI in and out; the engine plugs in here.
-class PluginProcessor : public juce::AudioProcessor
+#include <map>
+
+// The object the host talks to: publishes every control as a host parameter plus a bypass, maps
+// the programs onto the patch files, runs the engine over each block in chunks of at most 256
+// samples, and keeps the state as JSON text.
+class PluginProcessor : public juce::AudioProcessor,
+                        public juce::VSTCallbackHandler,
+                        public DspInterface,
+                        public ValueBridge::Listener
 {
 public:
+    static constexpr int kChunk = 256;
+    static constexpr juce::uint32 kProgramGuardMs = 500;
+
     PluginProcessor();
-    ~PluginProcessor() override = default;
+    ~PluginProcessor() override;
 
+    // ---- Host answers -----------------------------------------------------------------------
     const juce::String getName() const override { return "Crenzel"; }
-    void prepareToPlay(double sampleRate, int samplesPerBlock) override;
-    void releaseResources() override {}
-    bool isBusesLayoutSupported(const BusesLayout& layouts) const override;
-    void processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
-
-    bool hasEditor() const override { return true; }
-    juce::AudioProcessorEditor* createEditor() override;
-
+    const juce::String getInputChannelName(int i) const override { return juce::String(i + 1); }
+    const juce::String getOutputChannelName(int i) const override { return juce::String(i + 1); }
+    bool isInputChannelStereoPair(int) const override { return true; }
+    bool isOutputChannelStereoPair(int) const override { return true; }
     bool acceptsMidi() const override { return true; }
     bool producesMidi() const override { return true; }
-    bool isMidiEffect() const override { return false; }
+    bool silenceInProducesSilenceOut() const override { return false; }
     double getTailLengthSeconds() const override { return 0.0; }
+    bool hasEditor() const override { return true; }
+    juce::AudioProcessorEditor* createEditor() override;
+    juce::AudioProcessorParameter* getBypassParameter() const override { return _bypass; }
+    bool isBusesLayoutSupported(const BusesLayout& layouts) const override;
 
-    int getNumPrograms() override { return 1; }
-    int getCurrentProgram() override { return 0; }
-    void setCurrentProgram(int) override {}
-    const juce::String getProgramName(int) override { return {}; }
-    void changeProgramName(int, const juce::String&) override {}
+    // ---- Processing -------------------------------------------------------------------------
+    void prepareToPlay(double sampleRate, int maximumExpectedSamplesPerBlock) override;
+    void releaseResources() override {}
+    void processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
+    void processBlockBypassed(juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
 
-    void getStateInformation(juce::MemoryBlock& destData) override;
-    void setStateInformation(const void* data, int sizeInBytes) override;
+    // ---- Programs and state -----------------------------------------------------------------
+    int getNumPrograms() override { return _nbr_programs; }
+    int getCurrentProgram() override { return _current_program; }
+    void setCurrentProgram(int index) override;
+    const juce::String getProgramName(int index) override;
+    void changeProgramName(int index, const juce::String& newName) override;
+    void getStateInformation(juce::MemoryBlock& block) override;
+    void setStateInformation(const void* data, int size) override;
+
+    // ---- DspInterface -----------------------------------------------------------------------
+    void beginChangeGesture(int id) override;
+    void endChangeGesture(int id) override;
+    void setValueNotifyHost(int id, double value) override;
+    GuiInterface* getGuiInterface() override { return nullptr; }
+    const juce::CriticalSection& getCriticalSection() override { return getCallbackLock(); }
+
+    void parameterChanged(int id, double value) override;
+
+    // ---- Manufacturer-specific answers ------------------------------------------------------
+    juce::pointer_sized_int handleVstPluginCanDo(juce::int32 index, juce::pointer_sized_int value, void* ptr,
+                                                 float opt) override;
+    juce::pointer_sized_int handleVstManufacturerSpecific(juce::int32 index, juce::pointer_sized_int value,
+                                                          void* ptr, float opt) override;
+    // The same property table: size and writability, reading, writing. False for unknown ones.
+    static bool getVendorSpecificPropertyInfo(int property, juce::uint64& size, bool& writable);
+    static bool getVendorSpecificProperty(int property, void* data);
+    static bool setVendorSpecificProperty(int property, juce::pointer_sized_int value, const void* data);
+
+    ValueBridge* getBridge(int id) const;
+    juce::AudioParameterBool* getBypass() const { return _bypass; }
+
+protected:
+    // The clock of the program guard; tests replace it.
+    virtual juce::uint32 getMillisecondCounter() const { return juce::Time::getMillisecondCounter(); }
 
 private:
+    // Steps of a block that run whether or not the audio is bypassed.
+    bool beginBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi);
+
+    juce::AudioParameterBool* _bypass = nullptr;
+    juce::uint32 _last_state_load_ms = 0;
+    bool _state_loaded = false;
+    int _nbr_programs = 1;
+    int _current_program = -1;
+    std::map<int, ValueBridge*> _bridges;
+    juce::Array<juce::File> _patch_files;
+    bool _prepared = false;
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(PluginProcessor)
 };

@@ -14,6 +14,12 @@ inline constexpr wchar_t DEFAULT_KEYBOARD[] = L"awsedftgyhujkolp;'";
 // MIDI learn assignments: MIDI source -> control id -> (minimum, maximum), both in ascending order.
 using MidiLearnMap = std::map<int, std::map<int, std::pair<double, double>>>;
 
+// The texts kept beside the engine state: "author", "info", "patch_name", "folder_name" and
+// "Macro 1" to "Macro 4".
+using SaveInfoMap = std::map<std::string, juce::String>;
+
+class DspInterface;
+
 // Where patches and settings live, how patches are numbered, the configuration file, the version
 // arithmetic and the web links. Nothing is cached: every call reads the disk again. Nothing throws;
 // file errors leave files as they were.
@@ -92,6 +98,28 @@ public:
     // Rewrites a patch file with a new "info" (LF line ends); a file that does not parse as a JSON
     // object is left alone.
     static bool setInfo(const juce::File& patch, const juce::String& info);
+
+    // The whole sound as one document: names, every control in ascending id, the connections.
+    // The lock is not taken: every value read is either atomic or the caller's thread's own.
+    static juce::var stateToVar(DspInterface* dsp, SaveInfoMap& saveInfo, const juce::CriticalSection& lock);
+    // Applies a document. Anything but an object changes nothing; inside one, bad entries are
+    // skipped, values are limited to their ranges and the rest still applies. The connection
+    // changes are queued: the audio thread applies them at its next block.
+    static void varToState(DspInterface* dsp, SaveInfoMap& saveInfo, const juce::var& document,
+                           bool restoreGlobals);
+    static void loadMacros(DspInterface* dsp, const juce::Array<juce::var>* macros);
+    static void loadModulations(DspInterface* dsp, const juce::Array<juce::var>* modulations);
+    static void loadControls(DspInterface* dsp, const juce::NamedValueSet& settings, bool restoreGlobals);
+    static void loadSaveState(SaveInfoMap& saveInfo, const juce::NamedValueSet& document);
+    // Brings an old document to the current version; true when it changed it.
+    static bool upgrade_settings(DspInterface* dsp, juce::DynamicObject* document);
+    // Loads a patch by position (negative bank or folder: all of them) without the global
+    // settings, and names it after its file and folder. Returns the file (empty when none).
+    static juce::File loadPatch(int bank, int folder, int patch, DspInterface* dsp, SaveInfoMap& saveInfo);
+
+    // A number from a JSON value: numbers, booleans, and texts that hold exactly one finite
+    // number. False for anything else, NaN and infinities included.
+    static bool readNumber(const juce::var& value, double& result);
 
     // ---- File helpers -----------------------------------------------------------------------
     // The parsed content of a file, or a void value when it is missing or not valid JSON.

@@ -1,0 +1,449 @@
+#include "dsp/DspInterface.h"
+
+#include "gui/startup.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+// The removal queued at stamp s is certainly applied once the audio thread has finished two more
+// drains: the first one may have been under way before the removal was queued.
+constexpr uint64_t kDrainsBeforeReuse = 2;
+} // namespace
+
+void DspInterface::ValueChangedCallback::messageCallback()
+{
+    // The editor's update goes here once there is an editor to update.
+    (void)_dsp;
+    (void)_id;
+    (void)_value;
+}
+
+DspInterface::DspInterface()
+    : _macro_queue(kQueueCapacity), _control_queue(kQueueCapacity), _modulation_queue(kQueueCapacity)
+{
+    _controls = _engine.getControls();
+    for (const auto& [id, d] : _engine.getParameters()->getAllDetails())
+        if (d.desc != nullptr && d.desc->get_categ() == zun::param::ParamDescInterface::Categ_TIME_BEATS)
+            _beats_ids.push_back(id);
+    _keyboard_state = std::make_unique<juce::MidiKeyboardState>();
+    prepareMidiStorage();
+    Startup::doStartupChecks(
+        [](juce::DynamicObject* doc) { return LoadSave::upgrade_settings(nullptr, doc); }, [] {});
+}
+
+DspInterface::~DspInterface()
+{
+    _keyboard_state.reset();
+}
+
+void DspInterface::prepareMidiStorage()
+{
+    _keyboard_midi.ensureSize(4096);
+}
+
+// ---- Control changes ----------------------------------------------------------------------------
+
+void DspInterface::valueChanged(int id, double value)
+{
+    const auto it = _controls.find(id);
+    if (it == _controls.end() || !std::isfinite(value))
+        return;
+    _control_queue.enqueue({id, value});
+    it->second->set(value);
+}
+
+void DspInterface::valueChangedInternal(int id, double value)
+{
+    setValueNotifyHost(id, value);
+}
+
+void DspInterface::modulatorChangedInternal(int id, double value)
+{
+    valueChanged(id, value);
+    setValueNotifyHost(id, value);
+}
+
+void DspInterface::valueChangedExternal(int id, double value)
+{
+    valueChanged(id, value);
+    // Editor updates: direct on the message thread, posted otherwise; nothing while no editor.
+    if (getGuiInterface() == nullptr)
+        return;
+    if (!juce::MessageManager::getInstance()->isThisTheMessageThread())
+        (new ValueChangedCallback(this, id, value))->post();
+}
+
+void DspInterface::modulatorChangedExternal(int id, double value)
+{
+    valueChangedExternal(id, value);
+}
+
+void DspInterface::valueChangedThroughMidi(int id, double value)
+{
+    const auto it = _controls.find(id);
+    if (it == _controls.end() || !std::isfinite(value))
+        return;
+    it->second->set(value);
+    setValueNotifyHost(id, value);
+}
+
+void DspInterface::patchChangedThroughMidi(juce::File) {}
+
+void DspInterface::clearControlChanges()
+{
+    std::pair<int, double> item;
+    while (_control_queue.try_dequeue(item))
+    {
+    }
+}
+
+void DspInterface::routeControl(int id, double value)
+{
+    if (id >= PluginEngine::kFirstEffectId && id <= PluginEngine::kLastEffectId)
+        _engine.processPluginControls(id, value);
+    else if (id >= PluginEngine::kFirstGeneratorId && id <= PluginEngine::kLastGeneratorId)
+        _engine.processEventGeneratorControl(id, value);
+    else if (id >= PluginEngine::kFirstSlotId && id <= PluginEngine::kLastSlotId)
+        _engine.processModulationControl(id, value);
+}
+
+void DspInterface::convertBeats(int beatsId, double beats)
+{
+    const auto sw = _controls.find(beatsId + 1);
+    if (sw == _controls.end() || sw->second->value() != 1.0)
+        return;
+    const double bpm = _controls.at(PluginEngine::kTempoId)->value();
+    if (!(bpm > 0.0) || !std::isfinite(bpm))
+        return;
+    const auto& d = *_engine.getParameters()->getDetails(beatsId)->desc;
+    const double s = std::clamp(beats * 60.0 / bpm, d.get_nat_min(), d.get_nat_max());
+    routeControl(beatsId - 1, s);
+}
+
+void DspInterface::processControlChanges()
+{
+    const auto* params = _engine.getParameters();
+    std::pair<int, double> item;
+    for (int k = 0; k < kMaxControlChangesPerBlock && _control_queue.try_dequeue(item); ++k)
+    {
+        const int id = item.first;
+        const double v = item.second;
+        routeControl(id, v);
+        const ParameterDetails* d = params->getDetails(id);
+        if (d == nullptr || d->desc == nullptr)
+            continue;
+        if (d->desc->get_categ() == zun::param::ParamDescInterface::Categ_TIME_BEATS)
+        {
+            convertBeats(id, v);
+            continue;
+        }
+        // A "Time"/"Tempo" switch: the slot gets the period that the new position stands for.
+        const ParameterDetails* beats = params->getDetails(id - 1);
+        if (id > PluginEngine::kFirstSlotId && beats != nullptr && beats->desc != nullptr &&
+            beats->desc->get_categ() == zun::param::ParamDescInterface::Categ_TIME_BEATS)
+        {
+            if (v == 1.0)
+                convertBeats(id - 1, _controls.at(id - 1)->value());
+            else
+                routeControl(id - 2, _controls.at(id - 2)->value());
+        }
+    }
+}
+
+void DspInterface::setGlobalBPM(double bpm)
+{
+    if (!std::isfinite(bpm) || !(bpm > 0.0))
+        return;
+    // The tempo reaches no block, so it is stored without queueing: the audio thread never
+    // enqueues (a first enqueue from a thread allocates its producer).
+    _controls.at(PluginEngine::kTempoId)->set(bpm);
+    for (int id : _beats_ids)
+        convertBeats(id, _controls.at(id)->value());
+}
+
+// ---- Connections --------------------------------------------------------------------------------
+
+void DspInterface::collectRetiredConnections()
+{
+    const uint64_t now = _drains.load(std::memory_order_acquire);
+    auto collect = [now](auto& retired, auto& bank)
+    {
+        auto keep = retired.begin();
+        for (auto it = retired.begin(); it != retired.end(); ++it)
+        {
+            if (now >= it->stamp + kDrainsBeforeReuse)
+                bank.giveBack(it->c);
+            else
+                *keep++ = *it;
+        }
+        retired.erase(keep, retired.end());
+    };
+    collect(_retired_modulations, _modulation_bank);
+    collect(_retired_macros, _macro_bank);
+}
+
+void DspInterface::setModulationAmount(ModulationConnection* c, double amount)
+{
+    if (c == nullptr)
+        return;
+    collectRetiredConnections();
+    if (!std::isfinite(amount))
+        amount = 0.0;
+    if (isZeroAmount(amount))
+    {
+        if (_modulation_set.erase(c) == 0)
+        {
+            // Not in use: a connection fresh from the bank goes straight back; one already
+            // removed waits for the audio thread as before.
+            if (std::none_of(_retired_modulations.begin(), _retired_modulations.end(),
+                             [c](const auto& r) { return r.c == c; }))
+                _modulation_bank.giveBack(c);
+            return;
+        }
+        _modulation_amounts.erase(c);
+        if (auto it = _controls.find(c->destination); it != _controls.end())
+            it->second->set_modulation(0.0);
+        _modulation_queue.enqueue({c, amount});
+        // Back to the bank only once the audio thread has let go of it; the stamp is read after
+        // the removal is queued.
+        _retired_modulations.push_back({c, _drains.load(std::memory_order_acquire)});
+        return;
+    }
+    _modulation_set.insert(c);
+    _modulation_amounts[c] = amount;
+    _modulation_queue.enqueue({c, amount});
+}
+
+void DspInterface::changeModulationAmount(int source, int destination, double amount)
+{
+    ModulationConnection* c = getModulationConnection(source, destination);
+    if (c == nullptr)
+    {
+        if (isZeroAmount(amount))
+            return;
+        collectRetiredConnections();
+        c = _modulation_bank.get(source, destination);
+    }
+    setModulationAmount(c, amount);
+}
+
+ModulationConnection* DspInterface::getModulationConnection(int source, int destination) const
+{
+    for (ModulationConnection* c : _modulation_set)
+        if (c->source == source && c->destination == destination)
+            return c;
+    return nullptr;
+}
+
+int DspInterface::getNumModulations(int destination) const
+{
+    return int(getDestinationModulationConnections(destination).size());
+}
+
+std::vector<ModulationConnection*> DspInterface::getSourceModulationConnections(int source) const
+{
+    std::vector<ModulationConnection*> res;
+    for (ModulationConnection* c : _modulation_set)
+        if (c->source == source)
+            res.push_back(c);
+    return res;
+}
+
+std::vector<ModulationConnection*> DspInterface::getDestinationModulationConnections(int destination) const
+{
+    std::vector<ModulationConnection*> res;
+    for (ModulationConnection* c : _modulation_set)
+        if (c->destination == destination)
+            res.push_back(c);
+    return res;
+}
+
+double DspInterface::getModulationAmount(const ModulationConnection* c) const
+{
+    const auto it = _modulation_amounts.find(c);
+    return it == _modulation_amounts.end() ? 0.0 : it->second;
+}
+
+void DspInterface::clearModulations()
+{
+    // The engine's active set is the audio thread's: the queued removals empty it at the next
+    // block.
+    while (!_modulation_set.empty())
+        setModulationAmount(*_modulation_set.begin(), 0.0);
+}
+
+void DspInterface::setMacroModulation(MacroConnection* c, double amount, WavePath curve)
+{
+    if (c == nullptr)
+        return;
+    collectRetiredConnections();
+    if (!std::isfinite(amount))
+        amount = 0.0;
+    if (isZeroAmount(amount))
+    {
+        if (_macro_set.erase(c) == 0)
+        {
+            if (std::none_of(_retired_macros.begin(), _retired_macros.end(),
+                             [c](const auto& r) { return r.c == c; }))
+                _macro_bank.giveBack(c);
+            return;
+        }
+        _macro_settings.erase(c);
+        if (auto it = _controls.find(c->destination); it != _controls.end())
+            it->second->set_macro(0.0);
+        _macro_queue.enqueue({c, {amount, curve}});
+        _retired_macros.push_back({c, _drains.load(std::memory_order_acquire)});
+        return;
+    }
+    _macro_set.insert(c);
+    _macro_settings[c] = {amount, curve};
+    _macro_queue.enqueue({c, {amount, curve}});
+}
+
+void DspInterface::changeMacroAmount(int source, int destination, double amount, WavePath curve)
+{
+    MacroConnection* c = getMacroConnection(source, destination);
+    if (c == nullptr)
+    {
+        if (isZeroAmount(amount))
+            return;
+        collectRetiredConnections();
+        c = _macro_bank.get(source, destination);
+    }
+    setMacroModulation(c, amount, curve);
+}
+
+MacroConnection* DspInterface::getMacroConnection(int source, int destination) const
+{
+    for (MacroConnection* c : _macro_set)
+        if (c->source == source && c->destination == destination)
+            return c;
+    return nullptr;
+}
+
+int DspInterface::getNumMacroModulations(int destination) const
+{
+    return int(getDestinationMacroConnections(destination).size());
+}
+
+std::vector<MacroConnection*> DspInterface::getSourceMacroConnections(int source) const
+{
+    std::vector<MacroConnection*> res;
+    for (MacroConnection* c : _macro_set)
+        if (c->source == source)
+            res.push_back(c);
+    return res;
+}
+
+std::vector<MacroConnection*> DspInterface::getDestinationMacroConnections(int destination) const
+{
+    std::vector<MacroConnection*> res;
+    for (MacroConnection* c : _macro_set)
+        if (c->destination == destination)
+            res.push_back(c);
+    return res;
+}
+
+DspInterface::MacroSetting DspInterface::getMacroSetting(const MacroConnection* c) const
+{
+    const auto it = _macro_settings.find(c);
+    return it == _macro_settings.end() ? MacroSetting{0.0, WavePath{}} : it->second;
+}
+
+void DspInterface::clearMacros()
+{
+    while (!_macro_set.empty())
+        setMacroModulation(*_macro_set.begin(), 0.0, WavePath{});
+}
+
+// ---- Block steps --------------------------------------------------------------------------------
+
+void DspInterface::processMacrosChanges()
+{
+    std::pair<MacroConnection*, MacroSetting> item;
+    int k = 0;
+    for (; k < kMaxConnectionChangesPerBlock && _macro_queue.try_dequeue(item); ++k)
+    {
+        MacroConnection* c = item.first;
+        c->amount = item.second.first;
+        c->curve = item.second.second;
+        if (isZeroAmount(c->amount))
+            _engine.disconnectMacro(c);
+        else
+            _engine.connectMacro(c);
+    }
+    _macros_drained = (k < kMaxConnectionChangesPerBlock);
+}
+
+void DspInterface::processModulationChanges()
+{
+    std::pair<ModulationConnection*, double> item;
+    int k = 0;
+    for (; k < kMaxConnectionChangesPerBlock && _modulation_queue.try_dequeue(item); ++k)
+    {
+        ModulationConnection* c = item.first;
+        c->amount = item.second;
+        if (isZeroAmount(c->amount))
+            _engine.disconnectModulation(c);
+        else
+            _engine.connectModulation(c);
+    }
+    // A pass counts once both queues were found empty: only then is every earlier removal applied.
+    if (k < kMaxConnectionChangesPerBlock && _macros_drained)
+        _drains.fetch_add(1, std::memory_order_acq_rel);
+}
+
+void DspInterface::processControls(int, int)
+{
+    for (auto& [id, v] : _controls)
+        v->process();
+}
+
+void DspInterface::processMidi(juce::MidiBuffer& midi, int start, int end)
+{
+    for (const auto meta : midi)
+    {
+        const int p = meta.samplePosition;
+        if (end != 0 && (p < start || p >= end))
+            continue;
+        // The MIDI manager takes the message here once it exists.
+        (void)meta;
+    }
+}
+
+void DspInterface::processKeyboardEvents(juce::MidiBuffer& midi, int numSamples)
+{
+    // The keyboard state exists for the editor's keyboard and takes a lock of its own: without
+    // an editor there is nothing to show and nothing pending.
+    if (getGuiInterface() == nullptr)
+        return;
+    _keyboard_midi.clear();
+    _keyboard_state->processNextMidiBuffer(_keyboard_midi, 0, numSamples, true);
+    processMidi(_keyboard_midi, 0, 0);
+    _keyboard_state->processNextMidiBuffer(midi, 0, numSamples, false);
+}
+
+// ---- Patch state --------------------------------------------------------------------------------
+
+juce::var DspInterface::saveToVar(const juce::String& author, const juce::String& info)
+{
+    _save_info["author"] = author;
+    _save_info["info"] = info;
+    return LoadSave::stateToVar(this, _save_info, getCriticalSection());
+}
+
+void DspInterface::loadFromVar(const juce::var& document)
+{
+    LoadSave::varToState(this, _save_info, document, false);
+}
+
+void DspInterface::armMidiLearn(int, double, double) {}
+
+void DspInterface::clearMidiLearn(int) {}
+
+bool DspInterface::isMidiMapped(int) const
+{
+    return false;
+}

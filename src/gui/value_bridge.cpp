@@ -1,0 +1,85 @@
+#include "gui/value_bridge.h"
+
+#include "zun/param/Tools.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+// Hosts pass 0 or huge numbers as often as real lengths.
+int textLength(int maximumStringLength)
+{
+    return (maximumStringLength <= 0) ? 64 : std::min(maximumStringLength, 256);
+}
+
+float toHost(double nrm)
+{
+    return std::isfinite(nrm) ? float(std::clamp(nrm, 0.0, 1.0)) : 0.0f;
+}
+} // namespace
+
+ValueBridge::ValueBridge(const ParameterDetails& details, cr::Value* value)
+    : juce::HostedAudioProcessorParameter(1), _details(&details), _value(value)
+{
+}
+
+float ValueBridge::getValue() const
+{
+    return toHost(desc().conv_nat_to_nrm(_value->value()));
+}
+
+void ValueBridge::setValue(float v)
+{
+    // Hosts have been seen to send NaN and values past the ends.
+    if (_listener == nullptr || !std::isfinite(v))
+        return;
+    const double x = desc().conv_nrm_to_nat(std::clamp(double(v), 0.0, 1.0));
+    _listener->parameterChanged(_details->id, x);
+}
+
+float ValueBridge::getDefaultValue() const
+{
+    return toHost(desc().conv_nat_to_nrm(_details->default_value));
+}
+
+juce::String ValueBridge::getName(int) const
+{
+    return juce::String::fromUTF8(desc().get_name(15).c_str());
+}
+
+juce::String ValueBridge::getPlainText(float v, int maximumStringLength) const
+{
+    const double x = desc().conv_nrm_to_nat(std::clamp(double(v), 0.0, 1.0));
+    return juce::String::fromUTF8(desc().conv_nat_to_str(x, textLength(maximumStringLength)).c_str()) +
+           juce::String::fromUTF8(desc().get_unit(5).c_str());
+}
+
+juce::String ValueBridge::getText(float v, int maximumStringLength) const
+{
+    return getPlainText(v, maximumStringLength);
+}
+
+float ValueBridge::getValueForText(const juce::String& text) const
+{
+    double x = 0.0;
+    if (!desc().conv_str_to_nat(x, text.toStdString()) || !std::isfinite(x))
+        return 0.0f;
+    return toHost(desc().conv_nat_to_nrm(x));
+}
+
+TempoValueBridge::TempoValueBridge(const ParameterDetails& details, cr::Value* control, cr::Value* tempo,
+                                   cr::Value* other)
+    : ValueBridge(details, control), _tempo(tempo), _other(other)
+{
+}
+
+juce::String TempoValueBridge::getText(float v, int maximumStringLength) const
+{
+    // The value already is in beats; the tempo only matters for the seconds it stands for.
+    (void)_tempo;
+    if (_other == nullptr || _other->value() != 1.0)
+        return getPlainText(v, maximumStringLength);
+    const double x = desc().conv_nrm_to_nat(std::clamp(double(v), 0.0, 1.0));
+    return juce::String::fromUTF8(zun::param::Tools::print_beat_fraction(x, 16).c_str()) + " beat";
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "dsp/plugin_common.h"
+#include "dsp/value.h"
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+// One control published to the host as an automatable parameter. It translates between the
+// host's normalised values and the control's natural ones and reports host changes to its
+// listener; it never changes the control itself.
+class ValueBridge : public juce::HostedAudioProcessorParameter
+{
+public:
+    class Listener
+    {
+    public:
+        virtual ~Listener() = default;
+        virtual void parameterChanged(int id, double value) = 0;
+    };
+
+    ValueBridge(const ParameterDetails& details, cr::Value* value);
+    ~ValueBridge() override = default;
+
+    void setListener(Listener* listener) { _listener = listener; }
+    int getControlId() const { return _details->id; }
+
+    float getValue() const override;
+    void setValue(float v) override;
+    float getDefaultValue() const override;
+    juce::String getName(int maximumStringLength) const override;
+    juce::String getLabel() const override { return {}; }
+    juce::String getText(float v, int maximumStringLength) const override;
+    float getValueForText(const juce::String& text) const override;
+    bool isAutomatable() const override { return true; }
+    // Stable across versions: the control id as decimal text.
+    juce::String getParameterID() const override { return juce::String(_details->id); }
+
+protected:
+    const zun::param::ParamDescInterface& desc() const { return *_details->desc; }
+    juce::String getPlainText(float v, int maximumStringLength) const;
+
+    const ParameterDetails* _details;
+    cr::Value* _value;
+    Listener* _listener = nullptr;
+};
+
+// A length in beats: while its "Time"/"Tempo" switch is on "Tempo", the host sees the value as a
+// beat fraction.
+class TempoValueBridge : public ValueBridge
+{
+public:
+    // other is the control's "Time"/"Tempo" switch.
+    TempoValueBridge(const ParameterDetails& details, cr::Value* control, cr::Value* tempo, cr::Value* other);
+
+    float getValue() const override { return ValueBridge::getValue(); }
+    void setValue(float v) override { ValueBridge::setValue(v); }
+    juce::String getText(float v, int maximumStringLength) const override;
+    float getValueForText(const juce::String& text) const override
+    {
+        return ValueBridge::getValueForText(text);
+    }
+
+private:
+    cr::Value* _tempo;
+    cr::Value* _other;
+};
