@@ -173,9 +173,10 @@ void PluginProcessor::setStateInformation(const void* data, int size)
     juce::MemoryInputStream in(data, size_t(size), false);
     const juce::String text = in.readEntireStreamAsString();
     juce::var doc;
-    if (juce::JSON::parse(text, doc).failed() || !doc.isObject())
+    // An array also counts as an object to the framework: ask for the object itself.
+    auto* obj = juce::JSON::parse(text, doc).wasOk() ? doc.getDynamicObject() : nullptr;
+    if (obj == nullptr)
         return;
-    auto* obj = doc.getDynamicObject();
     if (LoadSave::compareVersionStrings(obj->getProperty("dsp_version").toString(), LoadSave::DSP_VERSION) !=
         0)
         LoadSave::upgrade_settings(this, obj);

@@ -151,10 +151,11 @@ juce::var LoadSave::stateToVar(DspInterface* dsp, SaveInfoMap& saveInfo, const j
 void LoadSave::varToState(DspInterface* dsp, SaveInfoMap& saveInfo, const juce::var& document,
                           bool restoreGlobals)
 {
-    if (dsp == nullptr || !document.isObject())
+    // An array also counts as an object to the framework: ask for the object itself.
+    if (dsp == nullptr || document.getDynamicObject() == nullptr)
         return;
     const juce::var settings = document["settings"];
-    if (settings.isObject())
+    if (settings.getDynamicObject() != nullptr)
     {
         // A list that is no array holds no connection.
         loadMacros(dsp, settings["macros"].getArray());
@@ -175,7 +176,7 @@ void LoadSave::loadMacros(DspInterface* dsp, const juce::Array<juce::var>* macro
     {
         int src = 0, dst = 0;
         double amount = 0.0;
-        if (!entry.isObject() || !readIntField(entry, "source", src) ||
+        if (entry.getDynamicObject() == nullptr || !readIntField(entry, "source", src) ||
             !readIntField(entry, "destination", dst) || !readField(entry, "amount", amount) ||
             !isMacroSource(src) || !isDestination(dsp, dst))
             continue;
@@ -201,7 +202,7 @@ void LoadSave::loadModulations(DspInterface* dsp, const juce::Array<juce::var>* 
     {
         int src = 0, dst = 0;
         double amount = 0.0;
-        if (!entry.isObject() || !readIntField(entry, "source", src) ||
+        if (entry.getDynamicObject() == nullptr || !readIntField(entry, "source", src) ||
             !readIntField(entry, "destination", dst) || !readField(entry, "amount", amount) ||
             !isModulationSource(src) || !isDestination(dsp, dst))
             continue;
@@ -274,7 +275,7 @@ juce::File LoadSave::loadPatch(int bank, int folder, int patch, DspInterface* ds
     if (file == juce::File())
         return file;
     const juce::var doc = parseJsonFile(file);
-    if (doc.isObject())
+    if (doc.getDynamicObject() != nullptr)
     {
         varToState(dsp, saveInfo, doc, false);
         saveInfo["patch_name"] = file.getFileNameWithoutExtension();

@@ -1,0 +1,60 @@
+#include "dsp/ProcessorFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using crenzel_test::ProcessorTest;
+
+class ValueBridgeTest : public ProcessorTest
+{
+protected:
+    const zun::param::ParamDescInterface& desc(int id) const
+    {
+        return *proc->getEngine().getParameters()->getDetails(id)->desc;
+    }
+};
+
+TEST_F(ValueBridgeTest, TranslatesBetweenHostAndControlValues)
+{
+    ValueBridge* cutoff = proc->getBridge(4);
+    EXPECT_FLOAT_EQ(cutoff->getDefaultValue(), float(desc(4).conv_nat_to_nrm(1000.0)));
+    EXPECT_TRUE(cutoff->getLabel().isEmpty());
+    EXPECT_LE(cutoff->getName(100).length(), 15);
+    EXPECT_EQ(cutoff->getName(100), juce::String(desc(4).get_name(15)));
+
+    // The host's change comes back through the processor into the control.
+    cutoff->setValueNotifyingHost(cutoff->getValueForText("3000"));
+    EXPECT_NEAR(value(4), 3000.0, 0.1);
+    EXPECT_NEAR(cutoff->getValue(), desc(4).conv_nat_to_nrm(3000.0), 1e-6);
+    EXPECT_EQ(cutoff->getValueForText("not a number"), 0.0f);
+
+    // Host nonsense changes nothing.
+    cutoff->setValue(std::nanf(""));
+    EXPECT_NEAR(value(4), 3000.0, 0.1);
+    cutoff->setValue(7.0f);
+    EXPECT_NEAR(value(4), desc(4).get_nat_max(), 1e-3);
+}
+
+TEST_F(ValueBridgeTest, TextIsTheDescriptionsTextWithItsUnit)
+{
+    ValueBridge* tone = proc->getBridge(7);
+    const juce::String text = tone->getText(0.5f, 32);
+    EXPECT_EQ(text,
+              juce::String(desc(7).conv_nat_to_str(desc(7).conv_nrm_to_nat(0.5), 32) + desc(7).get_unit(5)));
+    EXPECT_TRUE(text.endsWith("%")) << text;
+    EXPECT_EQ(tone->getText(0.5f, 0), text);
+}
+
+TEST_F(ValueBridgeTest, BeatsShowAsBeatFractionsOnlyWhileTheSwitchIsOnTempo)
+{
+    ValueBridge* beats = proc->getBridge(17);
+    const float half = float(desc(17).conv_nat_to_nrm(0.5));
+    proc->modulatorChangedInternal(18, 1.0);
+    EXPECT_EQ(beats->getText(half, 32), "1/2 beat");
+    proc->modulatorChangedInternal(18, 0.0);
+    EXPECT_EQ(beats->getText(half, 32), proc->getBridge(17)->ValueBridge::getText(half, 32));
+    EXPECT_FALSE(beats->getText(half, 32).endsWith(" beat"));
+}
+
+} // namespace
