@@ -336,7 +336,12 @@ bool LoadSave::loadMidiMapFromConfig(MidiLearnMap& map)
         const juce::Array<juce::var>* destinations = sourceEntry["destinations"].getArray();
         if (!isNumber(sourceValue) || destinations == nullptr)
             continue;
-        const int source = sourceValue;
+        // Sources are MIDI controller numbers; anything else (1e99 would not even fit an int) is
+        // not ours.
+        const double sourceNumber = sourceValue;
+        if (!(sourceNumber >= 0.0 && sourceNumber <= 127.0) || sourceNumber != std::floor(sourceNumber))
+            continue;
+        const int source = int(sourceNumber);
         std::map<int, std::pair<double, double>>& targets = map[source];
         for (const juce::var& entry : *destinations)
         {

@@ -205,3 +205,29 @@ TEST(LoadSaveConfig, OnlyObjectsAreWrittenAndWritingNeedsNoInstalledPresets)
     EXPECT_TRUE(LoadSave::saveVarToConfig(parse("{\"window_size\": 0.75}")));
     EXPECT_FLOAT_EQ(LoadSave::loadWindowSize(), 0.75f);
 }
+
+TEST(LoadSaveConfig, HugeAndHostileFilesGiveDefaultsForWhatIsBad)
+{
+    TempLocations temp;
+    // 8 MiB that is not JSON.
+    TempLocations::write(temp.config, "Zundor/Crenzel.config", juce::String::repeatedString("x{", 4 << 20));
+    EXPECT_FLOAT_EQ(LoadSave::loadWindowSize(), 1.0f);
+    EXPECT_TRUE(LoadSave::shouldAnimateWidgets());
+
+    // A large document whose good keys survive next to learn entries that are not ours: sources
+    // outside the controllers' range, fractional or absurd numbers.
+    juce::String text = "{\"window_size\": 1.5, \"animate_widgets\": false, \"midi_learn\": [";
+    for (int i = 0; i < 20000; ++i)
+        text << "{\"source\": 1e99, \"destinations\": [{\"destination\": \"7\", \"min_range\": 0, "
+                "\"max_range\": 1}]},";
+    text << "{\"source\": -1, \"destinations\": []}, {\"source\": 12.5, \"destinations\": []},"
+            "{\"source\": 20, \"destinations\": [{\"destination\": \"7\", \"min_range\": 0.25, "
+            "\"max_range\": 0.75}]}]}";
+    TempLocations::write(temp.config, "Zundor/Crenzel.config", text);
+    EXPECT_FLOAT_EQ(LoadSave::loadWindowSize(), 1.5f);
+    EXPECT_FALSE(LoadSave::shouldAnimateWidgets());
+    MidiLearnMap map;
+    EXPECT_TRUE(LoadSave::loadMidiMapFromConfig(map));
+    ASSERT_EQ(map.size(), 1u);
+    EXPECT_EQ(map.at(20).at(7), std::make_pair(0.25, 0.75));
+}
