@@ -20,7 +20,9 @@ float toHost(double nrm)
 } // namespace
 
 ValueBridge::ValueBridge(const ParameterDetails& details, cr::Value* value)
-    : juce::HostedAudioProcessorParameter(1), _details(&details), _value(value)
+    : juce::AudioProcessorParameterWithID(juce::ParameterID(juce::String(details.id), 1),
+                                          juce::String::fromUTF8(details.desc->get_name(15).c_str())),
+      _details(&details), _value(value)
 {
 }
 

@@ -8,7 +8,9 @@
 // One control published to the host as an automatable parameter. It translates between the
 // host's normalised values and the control's natural ones and reports host changes to its
 // listener; it never changes the control itself.
-class ValueBridge : public juce::HostedAudioProcessorParameter
+// Derived from the parameter class that carries an id: the format clients take it as the
+// parameter's identity (otherwise they use its index), so automation survives changes to the list.
+class ValueBridge : public juce::AudioProcessorParameterWithID
 {
 public:
     class Listener
@@ -33,7 +35,6 @@ public:
     float getValueForText(const juce::String& text) const override;
     bool isAutomatable() const override { return true; }
     // Stable across versions: the control id as decimal text.
-    juce::String getParameterID() const override { return juce::String(_details->id); }
 
 protected:
     const zun::param::ParamDescInterface& desc() const { return *_details->desc; }
