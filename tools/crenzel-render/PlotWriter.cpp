@@ -66,19 +66,19 @@ juce::Image PlotWriter::draw(const juce::AudioBuffer<float>& input, const juce::
         section.removeFromBottom(axis);
         auto wave = section.removeFromTop(section.getHeight() / 3);
         section.removeFromTop(int(fontSize * 0.5f));
-        auto spec = section;
+        auto conv = section;
 
         g.setColour(kPanel);
         g.fillRect(wave);
         drawWaveform(g, wave, *sources[s], total);
-        drawSpectrogram(image, spec, *sources[s], sampleRate, total);
+        drawSpectrogram(image, conv, *sources[s], sampleRate, total);
         g.setFont(juce::Font(fontSize));
-        drawFrequencyAxis(g, spec, sampleRate);
-        drawTimeAxis(g, juce::Rectangle<int>(spec.getX(), spec.getBottom(), spec.getWidth(), axis), seconds);
+        drawFrequencyAxis(g, conv, sampleRate);
+        drawTimeAxis(g, juce::Rectangle<int>(conv.getX(), conv.getBottom(), conv.getWidth(), axis), seconds);
         g.setColour(kText);
         g.drawText("amplitude", wave.withX(0).withWidth(left - 6), juce::Justification::centredRight);
-        drawColourBar(g, juce::Rectangle<int>(spec.getRight() + int(fontSize), spec.getY(),
-                                              int(fontSize * 1.2f), spec.getHeight()));
+        drawColourBar(g, juce::Rectangle<int>(conv.getRight() + int(fontSize), conv.getY(),
+                                              int(fontSize * 1.2f), conv.getHeight()));
     }
     return image;
 }

@@ -151,16 +151,16 @@ void HelperDispNum::set_preset(Preset preset)
 
 void HelperDispNum::set_print_format(const char* format)
 {
-    txt::PrintfSpec spec;
-    if (format != nullptr && spec.parse_format(format, txt::PrintfSpec::Kind_DOUBLE))
+    txt::PrintfFormat conv;
+    if (format != nullptr && conv.parse_format(format, txt::PrintfFormat::Kind_DOUBLE))
     {
         _print_format = format;
-        _print_spec = spec;
+        _print_conv = conv;
     }
     else
     {
         _print_format = "%f";
-        _print_spec.parse_format("%f", txt::PrintfSpec::Kind_DOUBLE);
+        _print_conv.parse_format("%f", txt::PrintfFormat::Kind_DOUBLE);
     }
 }
 
@@ -226,13 +226,13 @@ std::string HelperDispNum::conv_to_str_raw(double nat, long max_len) const
     switch (_type)
     {
     case Type_INT:
-        txt += _print_spec.format_double(std::floor(x + 0.5));
+        txt += _print_conv.format_double(std::floor(x + 0.5));
         break;
     case Type_NOTE:
         // Beyond a million semitones there is no note to name; the number is shown instead.
         if (!std::isfinite(x) || std::fabs(x) > 1e6)
         {
-            txt += _print_spec.format_double(x);
+            txt += _print_conv.format_double(x);
         }
         else
         {
@@ -260,12 +260,12 @@ std::string HelperDispNum::conv_to_str_raw(double nat, long max_len) const
         double v = std::fabs(x);
         if (small_flag)
             v = 1 / v;
-        txt += _print_spec.format_double(v);
+        txt += _print_conv.format_double(v);
         break;
     }
     case Type_FLOAT:
     default:
-        txt += _print_spec.format_double(x);
+        txt += _print_conv.format_double(x);
         break;
     }
 

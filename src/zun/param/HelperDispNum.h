@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zun/txt/PrintfSpec.h"
+#include "zun/txt/PrintfFormat.h"
 
 #include <string>
 
@@ -112,7 +112,7 @@ private:
     double _val_max = 0;
     double _val_min = 0;
     std::string _print_format;
-    txt::PrintfSpec _print_spec;
+    txt::PrintfFormat _print_conv;
     Type _type = Type_FLOAT;
     bool _log_flag = false;
 };

@@ -2,7 +2,7 @@
 
 #include "zun/param/HelperDispNum.h"
 #include "zun/param/ParamDescInterface.h"
-#include "zun/txt/PrintfSpec.h"
+#include "zun/txt/PrintfFormat.h"
 #include "zun/txt/Utf8Seq.h"
 
 #include <algorithm>
@@ -216,11 +216,11 @@ std::string Tools::print_name_index(const char* tmpl, int index)
             p += 2;
             continue;
         }
-        txt::PrintfSpec spec;
-        const int len = spec.parse_conv(p);
-        if (len > 0 && (spec.get_conv() == 'd' || spec.get_conv() == 'i'))
+        txt::PrintfFormat conv;
+        const int len = conv.parse_conv(p);
+        if (len > 0 && (conv.get_conv() == 'd' || conv.get_conv() == 'i'))
         {
-            res += spec.format_int(index);
+            res += conv.format_int(index);
             p += len;
         }
         else

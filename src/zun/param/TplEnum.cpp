@@ -56,8 +56,8 @@ TplEnum::TplEnum(const char* list, const char* name, const char* unit, int index
                 item += *p;
         }
     }
-    if (format == nullptr || !_print_spec.parse_format(format, txt::PrintfSpec::Kind_STRING))
-        _print_spec.parse_format("%s", txt::PrintfSpec::Kind_STRING);
+    if (format == nullptr || !_print_conv.parse_format(format, txt::PrintfFormat::Kind_STRING))
+        _print_conv.parse_format("%s", txt::PrintfFormat::Kind_STRING);
 }
 
 std::string TplEnum::do_get_name(int len) const
@@ -80,7 +80,7 @@ std::string TplEnum::do_conv_nat_to_str(double nat, int len) const
     if (_item_list.empty())
         return std::string();
     const double idx = Tools::limit_nat(std::floor(nat + 0.5), 0, do_get_nat_max());
-    const std::string txt = _print_spec.format_string(_item_list[size_t(idx)]);
+    const std::string txt = _print_conv.format_string(_item_list[size_t(idx)]);
     return txt::Utf8Seq::cut_bytes(txt, size_t(Tools::limit_text_len(len)));
 }
 

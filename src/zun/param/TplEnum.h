@@ -1,7 +1,7 @@
 #pragma once
 
 #include "zun/param/ParamDescInterface.h"
-#include "zun/txt/PrintfSpec.h"
+#include "zun/txt/PrintfFormat.h"
 
 #include <string>
 #include <vector>
@@ -42,7 +42,7 @@ protected:
 
 private:
     std::vector<std::string> _item_list;
-    txt::PrintfSpec _print_spec;
+    txt::PrintfFormat _print_conv;
     int _index;
     std::string _name;
     std::string _unit;

@@ -1,4 +1,4 @@
-#include "zun/txt/PrintfSpec.h"
+#include "zun/txt/PrintfFormat.h"
 
 #include "zun/txt/Utf8Seq.h"
 
@@ -29,15 +29,15 @@ int read_field(const char* s, int& pos)
     return val;
 }
 
-bool is_kind(char conv, PrintfSpec::Kind kind)
+bool is_kind(char conv, PrintfFormat::Kind kind)
 {
     switch (kind)
     {
-    case PrintfSpec::Kind_DOUBLE:
+    case PrintfFormat::Kind_DOUBLE:
         return conv != '\0' && std::strchr("fFeEgGaA", conv) != nullptr;
-    case PrintfSpec::Kind_INT:
+    case PrintfFormat::Kind_INT:
         return conv == 'd' || conv == 'i';
-    case PrintfSpec::Kind_STRING:
+    case PrintfFormat::Kind_STRING:
         return conv == 's';
     }
     return false;
@@ -45,7 +45,7 @@ bool is_kind(char conv, PrintfSpec::Kind kind)
 
 } // namespace
 
-int PrintfSpec::parse_conv(const char* fmt)
+int PrintfFormat::parse_conv(const char* fmt)
 {
     if (fmt == nullptr || fmt[0] != '%')
         return 0;
@@ -83,11 +83,11 @@ int PrintfSpec::parse_conv(const char* fmt)
     return pos + 1;
 }
 
-bool PrintfSpec::parse_format(const char* fmt, Kind kind)
+bool PrintfFormat::parse_format(const char* fmt, Kind kind)
 {
     if (fmt == nullptr)
         return false;
-    PrintfSpec tmp;
+    PrintfFormat tmp;
     std::string* part = &tmp._prefix;
     bool found = false;
     for (const char* p = fmt; *p != '\0';)
@@ -119,7 +119,7 @@ bool PrintfSpec::parse_format(const char* fmt, Kind kind)
     return true;
 }
 
-std::string PrintfSpec::build_conv() const
+std::string PrintfFormat::build_conv() const
 {
     std::string conv = "%" + _flags;
     if (_width >= 0)
@@ -130,7 +130,7 @@ std::string PrintfSpec::build_conv() const
     return conv;
 }
 
-std::string PrintfSpec::format_double(double val) const
+std::string PrintfFormat::format_double(double val) const
 {
     // Width and precision are at most 999 and a double has at most 309 integer digits, so the
     // result fits; snprintf bounds it anyway.
@@ -143,7 +143,7 @@ std::string PrintfSpec::format_double(double val) const
     return _prefix + std::string(buf, used) + _suffix;
 }
 
-std::string PrintfSpec::format_int(int val) const
+std::string PrintfFormat::format_int(int val) const
 {
     char buf[1536];
     const std::string conv = is_kind(_conv, Kind_INT) ? build_conv() : std::string("%d");
@@ -154,7 +154,7 @@ std::string PrintfSpec::format_int(int val) const
     return _prefix + std::string(buf, used) + _suffix;
 }
 
-std::string PrintfSpec::format_string(const std::string& val) const
+std::string PrintfFormat::format_string(const std::string& val) const
 {
     std::string txt = (_prec >= 0) ? Utf8Seq::cut_bytes(val, size_t(_prec)) : val;
     const size_t nbr_chars = Utf8Seq::count_chars(txt);

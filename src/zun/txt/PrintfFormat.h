@@ -10,7 +10,7 @@ namespace txt
 // A format text split around its single printf conversion, for formats that must never reach
 // snprintf as they are: only the rebuilt conversion is handed to it, with an argument of the
 // matching type, and the literal parts are copied around the result.
-class PrintfSpec
+class PrintfFormat
 {
 public:
     enum Kind
