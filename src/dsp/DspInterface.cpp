@@ -20,6 +20,29 @@ void DspInterface::ValueChangedCallback::messageCallback()
     (void)_value;
 }
 
+namespace
+{
+// The editor-side lookups, the same for both kinds of connection.
+template <typename Set>
+auto findConnection(const Set& set, int source, int destination) -> typename Set::value_type
+{
+    for (auto* c : set)
+        if (c->source == source && c->destination == destination)
+            return c;
+    return nullptr;
+}
+
+template <typename Set, typename Pred>
+std::vector<typename Set::value_type> connectionsWhere(const Set& set, Pred pred)
+{
+    std::vector<typename Set::value_type> res;
+    for (auto* c : set)
+        if (pred(*c))
+            res.push_back(c);
+    return res;
+}
+} // namespace
+
 DspInterface::DspInterface()
     : _macro_queue(kQueueCapacity), _control_queue(kQueueCapacity), _modulation_queue(kQueueCapacity)
 {
@@ -252,10 +275,7 @@ void DspInterface::changeModulationAmount(int source, int destination, double am
 
 ModulationConnection* DspInterface::getModulationConnection(int source, int destination) const
 {
-    for (ModulationConnection* c : _modulation_set)
-        if (c->source == source && c->destination == destination)
-            return c;
-    return nullptr;
+    return findConnection(_modulation_set, source, destination);
 }
 
 int DspInterface::getNumModulations(int destination) const
@@ -265,20 +285,14 @@ int DspInterface::getNumModulations(int destination) const
 
 std::vector<ModulationConnection*> DspInterface::getSourceModulationConnections(int source) const
 {
-    std::vector<ModulationConnection*> res;
-    for (ModulationConnection* c : _modulation_set)
-        if (c->source == source)
-            res.push_back(c);
-    return res;
+    return connectionsWhere(_modulation_set,
+                            [source](const ModulationConnection& c) { return c.source == source; });
 }
 
 std::vector<ModulationConnection*> DspInterface::getDestinationModulationConnections(int destination) const
 {
-    std::vector<ModulationConnection*> res;
-    for (ModulationConnection* c : _modulation_set)
-        if (c->destination == destination)
-            res.push_back(c);
-    return res;
+    return connectionsWhere(_modulation_set, [destination](const ModulationConnection& c)
+                            { return c.destination == destination; });
 }
 
 double DspInterface::getModulationAmount(const ModulationConnection* c) const
@@ -338,10 +352,7 @@ void DspInterface::changeMacroAmount(int source, int destination, double amount,
 
 MacroConnection* DspInterface::getMacroConnection(int source, int destination) const
 {
-    for (MacroConnection* c : _macro_set)
-        if (c->source == source && c->destination == destination)
-            return c;
-    return nullptr;
+    return findConnection(_macro_set, source, destination);
 }
 
 int DspInterface::getNumMacroModulations(int destination) const
@@ -351,20 +362,13 @@ int DspInterface::getNumMacroModulations(int destination) const
 
 std::vector<MacroConnection*> DspInterface::getSourceMacroConnections(int source) const
 {
-    std::vector<MacroConnection*> res;
-    for (MacroConnection* c : _macro_set)
-        if (c->source == source)
-            res.push_back(c);
-    return res;
+    return connectionsWhere(_macro_set, [source](const MacroConnection& c) { return c.source == source; });
 }
 
 std::vector<MacroConnection*> DspInterface::getDestinationMacroConnections(int destination) const
 {
-    std::vector<MacroConnection*> res;
-    for (MacroConnection* c : _macro_set)
-        if (c->destination == destination)
-            res.push_back(c);
-    return res;
+    return connectionsWhere(_macro_set,
+                            [destination](const MacroConnection& c) { return c.destination == destination; });
 }
 
 DspInterface::MacroSetting DspInterface::getMacroSetting(const MacroConnection* c) const
