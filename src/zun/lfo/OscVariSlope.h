@@ -1,8 +1,6 @@
 #pragma once
 
-#include "zun/lfo/OscInterface.h"
-#include "zun/lfo/PhaseDist.h"
-#include "zun/lfo/PhaseGenChaos.h"
+#include "zun/lfo/OscPhaseShaped.h"
 
 namespace zun
 {
@@ -11,7 +9,7 @@ namespace lfo
 
 // Triangle with a movable apex (variation 0, the slope point) that flattens into a pulse as the
 // squareness (variation 1) rises: +1 down towards the slope point, then from -1 back up.
-class OscVariSlope : public OscInterface
+class OscVariSlope : public OscPhaseShaped
 {
 public:
     OscVariSlope() = default;
@@ -22,27 +20,11 @@ public:
     void update_slopes() noexcept;
 
 protected:
-    void do_set_sample_freq(double fs) noexcept override;
-    void do_set_period(double period) noexcept override;
-    void do_set_phase(double phase) noexcept override;
-    void do_set_chaos(double amount) noexcept override;
-    void do_set_phase_dist(double amount) noexcept override;
-    void do_set_phase_dist_offset(double offset) noexcept override;
-    void do_set_sign(bool invert) noexcept override;
-    void do_set_polarity(bool unipolar) noexcept override;
     void do_set_variation(int index, double value) noexcept override;
     bool do_is_using_variation(int index) const noexcept override;
-    void do_tick(long n) noexcept override;
     double do_get_val() const noexcept override;
-    double do_get_phase() const noexcept override;
-    void do_clear_buffers() noexcept override;
-    void do_correct_to_time(unsigned long t) noexcept override;
 
 private:
-    PhaseGenChaos _phase_gen;
-    PhaseDist _phase_dist;
-    bool _invert = false;
-    bool _unipolar = false;
     double _var[2] = {0, 0};
     double _slope_1 = 0;
     double _slope_2 = 2;
