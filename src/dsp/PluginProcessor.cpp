@@ -21,6 +21,10 @@ PluginProcessor::PluginProcessor()
     auto& engine = getEngine();
     const auto* params = engine.getParameters();
     const auto& controls = getControls();
+    // Host parameter ids are the decimal control ids, kept stable across versions. The LV2 client
+    // turns an id into a Turtle name and replaces a leading digit by '_' ("4" and "7" both become
+    // "_"), so under LV2 the ids start with a letter.
+    const juce::String idPrefix = wrapperType == wrapperType_LV2 ? "p" : "";
     for (const auto& [id, control] : controls)
     {
         const ParameterDetails* d = params->getDetails(id);
@@ -31,10 +35,10 @@ PluginProcessor::PluginProcessor()
         {
             const auto sw = controls.find(id + 1);
             bridge = new TempoValueBridge(*d, control, controls.at(PluginEngine::kTempoId),
-                                          sw == controls.end() ? nullptr : sw->second);
+                                          sw == controls.end() ? nullptr : sw->second, idPrefix);
         }
         else
-            bridge = new ValueBridge(*d, control);
+            bridge = new ValueBridge(*d, control, idPrefix);
         bridge->setListener(this);
         _bridges[id] = bridge;
         addParameter(bridge);

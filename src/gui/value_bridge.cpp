@@ -19,8 +19,8 @@ float toHost(double nrm)
 }
 } // namespace
 
-ValueBridge::ValueBridge(const ParameterDetails& details, cr::Value* value)
-    : juce::AudioProcessorParameterWithID(juce::ParameterID(juce::String(details.id), 1),
+ValueBridge::ValueBridge(const ParameterDetails& details, cr::Value* value, const juce::String& idPrefix)
+    : juce::AudioProcessorParameterWithID(juce::ParameterID(idPrefix + juce::String(details.id), 1),
                                           juce::String::fromUTF8(details.desc->get_name(15).c_str())),
       _details(&details), _value(value)
 {
@@ -71,8 +71,8 @@ float ValueBridge::getValueForText(const juce::String& text) const
 }
 
 TempoValueBridge::TempoValueBridge(const ParameterDetails& details, cr::Value* control, cr::Value* tempo,
-                                   cr::Value* other)
-    : ValueBridge(details, control), _tempo(tempo), _other(other)
+                                   cr::Value* other, const juce::String& idPrefix)
+    : ValueBridge(details, control, idPrefix), _tempo(tempo), _other(other)
 {
 }
 

@@ -20,7 +20,8 @@ public:
         virtual void parameterChanged(int id, double value) = 0;
     };
 
-    ValueBridge(const ParameterDetails& details, cr::Value* value);
+    // idPrefix goes before the decimal control id; see PluginProcessor for why LV2 needs one.
+    ValueBridge(const ParameterDetails& details, cr::Value* value, const juce::String& idPrefix = {});
     ~ValueBridge() override = default;
 
     void setListener(Listener* listener) { _listener = listener; }
@@ -34,7 +35,6 @@ public:
     juce::String getText(float v, int maximumStringLength) const override;
     float getValueForText(const juce::String& text) const override;
     bool isAutomatable() const override { return true; }
-    // Stable across versions: the control id as decimal text.
 
 protected:
     const zun::param::ParamDescInterface& desc() const { return *_details->desc; }
@@ -51,7 +51,8 @@ class TempoValueBridge : public ValueBridge
 {
 public:
     // other is the control's "Time"/"Tempo" switch.
-    TempoValueBridge(const ParameterDetails& details, cr::Value* control, cr::Value* tempo, cr::Value* other);
+    TempoValueBridge(const ParameterDetails& details, cr::Value* control, cr::Value* tempo, cr::Value* other,
+                     const juce::String& idPrefix = {});
 
     float getValue() const override { return ValueBridge::getValue(); }
     void setValue(float v) override { ValueBridge::setValue(v); }

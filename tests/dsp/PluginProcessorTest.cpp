@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <random>
+#include <set>
 #include <thread>
 
 namespace
@@ -38,6 +39,27 @@ TEST_F(PluginProcessorTest, PublishesOneParameterPerControlInIdOrderThenBypass)
     // Beats controls get the tempo variant.
     EXPECT_NE(dynamic_cast<TempoValueBridge*>(proc->getBridge(17)), nullptr);
     EXPECT_EQ(dynamic_cast<TempoValueBridge*>(proc->getBridge(16)), nullptr);
+}
+
+// The LV2 client makes Turtle names of the ids and replaces a leading digit, which made most
+// decimal ids collide; under LV2 every id starts with a letter.
+TEST(PluginProcessorIds, Lv2IdsStartWithALetterAndStayDistinct)
+{
+    juce::AudioProcessor::setTypeOfNextNewPlugin(juce::AudioProcessor::wrapperType_LV2);
+    auto lv2 = std::make_unique<PluginProcessor>();
+    juce::AudioProcessor::setTypeOfNextNewPlugin(juce::AudioProcessor::wrapperType_Undefined);
+    std::set<juce::String> seen;
+    for (auto* prm : lv2->getParameters())
+    {
+        auto* p = dynamic_cast<juce::HostedAudioProcessorParameter*>(prm);
+        ASSERT_NE(p, nullptr);
+        const juce::String id = p->getParameterID();
+        EXPECT_TRUE(juce::CharacterFunctions::isLetter(id[0])) << id;
+        EXPECT_TRUE(seen.insert(id).second) << id;
+        if (auto* bridge = dynamic_cast<ValueBridge*>(prm))
+            EXPECT_EQ(id, "p" + juce::String(bridge->getControlId()));
+    }
+    EXPECT_EQ(seen.size(), 615u);
 }
 
 TEST_F(PluginProcessorTest, FixedAnswers)

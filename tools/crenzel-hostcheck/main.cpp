@@ -8,6 +8,9 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <set>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -106,32 +109,66 @@ int main(int argc, char** argv)
     const auto hp = ours(*hosted);
     const auto sp = ours(*second);
     auto& lp = local->getParameters();
-    // Without a bypass parameter of its own a processor gets one from the format client.
-    const int added = local->getBypassParameter() == nullptr ? 1 : 0;
-    // JUCE's LV2 host does not map this plug-in's parameters one to one (it lists 113 of the
-    // 615 the bundle declares), so for LV2 only loading, audio and bypass are compared.
-    const bool full = !kind.equalsIgnoreCase("LV2");
-    if (!full)
-        std::printf("note: %d parameters seen through the LV2 host; parameter checks skipped\n", hp.size());
-    if (full)
+    const bool lv2 = kind.equalsIgnoreCase("LV2");
+    // The built-in parameter behind each hosted one. VST3 keeps the processor's order. JUCE's LV2
+    // host sorts by URI ("...:p<control id>", "...:bypass") and adds the client's "enabled" port,
+    // which drives the same bypass.
+    const auto pairUp = [&](const juce::Array<juce::AudioProcessorParameter*>& list)
     {
-        check(hp.size() == lp.size() + added,
-              "parameter count " + juce::String(hp.size()) + " == " + juce::String(lp.size() + added));
-        bool names = hp.size() == lp.size() + added;
-        juce::StringArray ids;
-        for (int i = 0; names && i < lp.size(); ++i)
+        std::vector<std::pair<juce::AudioProcessorParameter*, juce::AudioProcessorParameter*>> pairs;
+        int nbr_extra = 0;
+        for (int i = 0; i < list.size(); ++i)
         {
-            names = hp[i]->getName(64) == lp[i]->getName(64);
-            if (!names)
-                std::printf("  parameter %d: %s vs %s\n", i, hp[i]->getName(64).toRawUTF8(),
-                            lp[i]->getName(64).toRawUTF8());
-            if (auto* h = dynamic_cast<juce::HostedAudioProcessorParameter*>(hp[i]))
-                ids.add(h->getParameterID());
+            if (!lv2)
+            {
+                pairs.emplace_back(list[i], i < lp.size() ? lp[i] : nullptr);
+                continue;
+            }
+            const auto* h = dynamic_cast<juce::HostedAudioProcessorParameter*>(list[i]);
+            const juce::String id = h != nullptr ? h->getParameterID() : juce::String();
+            if (id == "sym:enabled")
+            {
+                ++nbr_extra;
+                continue;
+            }
+            juce::String name = id.fromLastOccurrenceOf(":", false, false);
+            if (name.startsWithChar('p') && name.substring(1).containsOnly("0123456789"))
+                name = name.substring(1);
+            juce::AudioProcessorParameter* match = nullptr;
+            for (auto* l : lp)
+                if (auto* lh = dynamic_cast<juce::HostedAudioProcessorParameter*>(l))
+                    if (lh->getParameterID() == name)
+                        match = l;
+            pairs.emplace_back(list[i], match);
         }
+        return std::make_pair(pairs, nbr_extra);
+    };
+    const auto [hpairs, nbr_extra] = pairUp(hp);
+    {
+        std::set<juce::AudioProcessorParameter*> matched;
+        for (const auto& [h, l] : hpairs)
+            if (l != nullptr)
+                matched.insert(l);
+        check(int(hpairs.size()) == lp.size() && int(matched.size()) == lp.size() &&
+                  nbr_extra == (lv2 ? 1 : 0),
+              "parameter count " + juce::String(int(matched.size())) + " of " + juce::String(lp.size()) +
+                  " matched (" + juce::String(hp.size()) + " hosted)");
+        bool names = int(hpairs.size()) == lp.size();
+        for (const auto& [h, l] : hpairs)
+            if (l == nullptr || h->getName(64) != l->getName(64))
+            {
+                names = false;
+                std::printf("  parameter %s vs %s\n", h->getName(64).toRawUTF8(),
+                            l != nullptr ? l->getName(64).toRawUTF8() : "(none)");
+            }
         check(names, "parameter names match");
+        juce::StringArray ids;
+        for (auto* h : hp)
+            if (auto* hh = dynamic_cast<juce::HostedAudioProcessorParameter*>(h))
+                ids.add(hh->getParameterID());
         juce::StringArray unique(ids);
         unique.removeDuplicates(false);
-        check(unique.size() == ids.size(), "parameter ids are unique");
+        check(unique.size() == ids.size() && ids.size() == hp.size(), "parameter ids are unique");
         bool stable = sp.size() == hp.size();
         for (int i = 0; stable && i < hp.size(); ++i)
             if (auto* a = dynamic_cast<juce::HostedAudioProcessorParameter*>(hp[i]))
@@ -147,24 +184,37 @@ int main(int argc, char** argv)
         p->prepareToPlay(rate, block);
     }
 
-    if (full)
     {
         // Change a few parameters on the hosted instance and carry its state over to a second one; a
         // third restored from the second must agree with it (the host's own view of a discrete
         // parameter keeps the unsnapped value it set, so compare two restored instances).
-        for (int i = 0; i < std::min(12, hp.size()); ++i)
-            if (hp[i] != hosted->getBypassParameter())
-                hp[i]->setValueNotifyingHost(std::fmod(0.37f * float(i + 1), 1.0f));
+        int nbr_set = 0;
+        for (const auto& [h, l] : hpairs)
+            if (l != nullptr && l != local->getBypassParameter() && nbr_set < 12)
+                h->setValueNotifyingHost(std::fmod(0.37f * float(++nbr_set), 1.0f));
+        // LV2 carries parameter changes both ways in its event ports, which only run() handles.
+        const auto runOnce = [](juce::AudioProcessor& p)
+        {
+            juce::AudioBuffer<float> x(2, block);
+            juce::MidiBuffer none;
+            x.clear();
+            p.processBlock(x, none);
+        };
+        runOnce(*hosted);
         juce::MemoryBlock state;
         hosted->getStateInformation(state);
         second->setStateInformation(state.getData(), int(state.getSize()));
+        runOnce(*second);
         auto third = formats.createPluginInstance(desc, rate, block, error);
         check(third != nullptr, "third instance created " + error);
         if (third == nullptr)
             return 1;
         juce::MemoryBlock state2;
         second->getStateInformation(state2);
+        third->setPlayConfigDetails(2, 2, rate, block);
+        third->prepareToPlay(rate, block);
         third->setStateInformation(state2.getData(), int(state2.getSize()));
+        runOnce(*third);
         const auto tp = ours(*third);
         bool same_values = tp.size() == sp.size();
         int nbr_moved = 0;
@@ -181,14 +231,27 @@ int main(int argc, char** argv)
         check(same_values && nbr_moved >= 8, "state restores in other instances (" +
                                                  juce::String(int(state.getSize())) + " bytes, " +
                                                  juce::String(nbr_moved) + " values moved)");
-
-        // The built-in processor takes the same values through its own host parameters.
-        for (int i = 0; i < lp.size() && i < sp.size(); ++i)
-            if (lp[i] != local->getBypassParameter())
-                lp[i]->setValueNotifyingHost(sp[i]->getValue());
     }
 
-    // The same input and state give the same output, sample for sample.
+    // The same input and values give the same output, sample for sample. A fresh instance, as the
+    // built-in processor cannot read a host's own state format; both get the same values through
+    // their parameters.
+    auto cmp = formats.createPluginInstance(desc, rate, block, error);
+    check(cmp != nullptr, "fourth instance created " + error);
+    if (cmp == nullptr)
+        return 1;
+    cmp->setPlayConfigDetails(2, 2, rate, block);
+    cmp->prepareToPlay(rate, block);
+    {
+        int nbr_set = 0;
+        for (const auto& [h, l] : pairUp(ours(*cmp)).first)
+            if (l != nullptr && l != local->getBypassParameter() && nbr_set < 40)
+            {
+                const float v = std::fmod(0.61803f * float(++nbr_set) + 0.05f, 1.0f);
+                h->setValueNotifyingHost(v);
+                l->setValueNotifyingHost(v);
+            }
+    }
     juce::MidiBuffer midi;
     float worst = 0.0f;
     bool finite = true;
@@ -197,7 +260,7 @@ int main(int argc, char** argv)
         juce::AudioBuffer<float> x(2, block), y(2, block);
         fillInput(x, b * block);
         y.makeCopyOf(x);
-        second->processBlock(x, midi);
+        cmp->processBlock(x, midi);
         local->processBlock(y, midi);
         worst = std::max(worst, maxDiff(x, y));
         for (int c = 0; c < 2; ++c)
