@@ -9,7 +9,9 @@ packages=(
     libflac-dev libvorbis-dev libogg-dev zlib1g-dev libpng-dev libjpeg-dev
     libfreetype-dev libfontconfig1-dev libasound2-dev libcurl4-openssl-dev
     libx11-dev libxext-dev libxrandr-dev libxinerama-dev libxcursor-dev libgl-dev
-    lv2-dev lilv-utils
+    lv2-dev lilv-utils sordi
+    # Reliability checks: sanitizers and fuzzing with clang, callgrind, the realtime sanitizer runtime.
+    clang-14 libclang-rt-14-dev valgrind libclang-rt-19-dev
 )
 
 missing=()
