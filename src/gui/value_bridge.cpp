@@ -37,6 +37,12 @@ void ValueBridge::setValue(float v)
     if (_listener == nullptr || !std::isfinite(v))
         return;
     const double x = desc().conv_nrm_to_nat(std::clamp(double(v), 0.0, 1.0));
+    // A host that hands back the value it read (the LV2 host does, as a float, after a patch
+    // loads) must not move the control off its exact value; a value the control cannot hold
+    // (an enum between two items) still goes through and is snapped.
+    const double cur = _value->value();
+    if (v == getValue() && std::abs(x - cur) <= 1e-6 * (1.0 + std::abs(cur)))
+        return;
     _listener->parameterChanged(_details->id, x);
 }
 

@@ -42,6 +42,25 @@ float maxDiff(const juce::AudioBuffer<float>& a, const juce::AudioBuffer<float>&
     return d;
 }
 
+// A transport that plays at a fixed tempo, so tempo-synced and timeline-corrected modulation is
+// exercised the same way in every instance.
+class FixedPlayHead : public juce::AudioPlayHead
+{
+public:
+    juce::Optional<PositionInfo> getPosition() const override
+    {
+        PositionInfo info;
+        info.setBpm(128.0);
+        info.setIsPlaying(true);
+        info.setTimeInSamples(time);
+        info.setTimeInSeconds(double(time) / 48000.0);
+        info.setPpqPosition(double(time) / 48000.0 * 128.0 / 60.0);
+        info.setTimeSignature(juce::AudioPlayHead::TimeSignature{4, 4});
+        return info;
+    }
+    juce::int64 time = 0;
+};
+
 juce::AudioProcessorParameter* findByName(juce::AudioProcessor& p, const juce::String& name)
 {
     for (auto* prm : p.getParameters())
@@ -97,12 +116,13 @@ int main(int argc, char** argv)
     std::unique_ptr<juce::AudioProcessor> local(createPluginFilter());
 
     // Parameters: the same count and names as the processor itself, ids unique and stable. The
-    // VST3 client adds hidden parameters that carry MIDI controllers; they are not ours.
+    // VST3 client adds hidden parameters that carry MIDI controllers, and one that changes programs
+    // when there are several; they are not ours.
     const auto ours = [](juce::AudioProcessor& p)
     {
         juce::Array<juce::AudioProcessorParameter*> list;
         for (auto* prm : p.getParameters())
-            if (!prm->getName(64).startsWith("MIDI CC "))
+            if (!prm->getName(64).startsWith("MIDI CC ") && prm->getName(64) != "Program")
                 list.add(prm);
         return list;
     };
@@ -242,6 +262,9 @@ int main(int argc, char** argv)
         return 1;
     cmp->setPlayConfigDetails(2, 2, rate, block);
     cmp->prepareToPlay(rate, block);
+    FixedPlayHead head;
+    cmp->setPlayHead(&head);
+    local->setPlayHead(&head);
     {
         int nbr_set = 0;
         for (const auto& [h, l] : pairUp(ours(*cmp)).first)
@@ -260,6 +283,7 @@ int main(int argc, char** argv)
         juce::AudioBuffer<float> x(2, block), y(2, block);
         fillInput(x, b * block);
         y.makeCopyOf(x);
+        head.time = juce::int64(b) * block;
         cmp->processBlock(x, midi);
         local->processBlock(y, midi);
         worst = std::max(worst, maxDiff(x, y));
