@@ -87,6 +87,9 @@ void DspInterface::valueChanged(int id, double value)
 
 void DspInterface::valueChangedInternal(int id, double value)
 {
+    // The control takes the exact value; the host's echo of it comes back as a float, which the
+    // host parameter recognises and drops (a patch's 500 Hz stayed 499.99997 Hz otherwise).
+    valueChanged(id, value);
     setValueNotifyHost(id, value);
 }
 

@@ -13,6 +13,10 @@ int textLength(int maximumStringLength)
     return (maximumStringLength <= 0) ? 64 : std::min(maximumStringLength, 256);
 }
 
+// Host values this close to the current one are its echo: below what a host's float or a
+// six-digit default can tell apart, and far below anything audible.
+constexpr float kEchoTolerance = 1e-6f;
+
 float toHost(double nrm)
 {
     return std::isfinite(nrm) ? float(std::clamp(nrm, 0.0, 1.0)) : 0.0f;
@@ -37,11 +41,12 @@ void ValueBridge::setValue(float v)
     if (_listener == nullptr || !std::isfinite(v))
         return;
     const double x = desc().conv_nrm_to_nat(std::clamp(double(v), 0.0, 1.0));
-    // A host that hands back the value it read (the LV2 host does, as a float, after a patch
-    // loads) must not move the control off its exact value; a value the control cannot hold
-    // (an enum between two items) still goes through and is snapped.
+    // A host that hands back the value it read (as a float, or as the six digits the LV2
+    // description gives a default) must not move the control off its exact value; a value the
+    // control cannot hold (an enum between two items) still goes through and is snapped.
     const double cur = _value->value();
-    if (v == getValue() && std::abs(x - cur) <= 1e-6 * (1.0 + std::abs(cur)))
+    const double back = desc().conv_nrm_to_nat(desc().conv_nat_to_nrm(cur));
+    if (std::abs(v - getValue()) <= kEchoTolerance && std::abs(back - cur) <= 1e-9 * (1.0 + std::abs(cur)))
         return;
     _listener->parameterChanged(_details->id, x);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace
 {
 using crenzel_test::ProcessorTest;
@@ -34,6 +36,28 @@ TEST_F(ValueBridgeTest, TranslatesBetweenHostAndControlValues)
     EXPECT_NEAR(value(4), 3000.0, 0.1);
     cutoff->setValue(7.0f);
     EXPECT_NEAR(value(4), desc(4).get_nat_max(), 1e-3);
+}
+
+// Hosts read a value as a float and may hand it straight back (the LV2 host does after a patch
+// loads); that must not move the control, but a value the control cannot hold is still snapped.
+TEST_F(ValueBridgeTest, AnEchoedValueLeavesTheControlExact)
+{
+    proc->valueChangedInternal(4, 500.0); // a patch load
+    ASSERT_DOUBLE_EQ(value(4), 500.0);
+    ValueBridge* cutoff = proc->getBridge(4);
+    ASSERT_NE(double(float(desc(4).conv_nat_to_nrm(500.0))), desc(4).conv_nat_to_nrm(500.0));
+    cutoff->setValueNotifyingHost(cutoff->getValue());
+    EXPECT_EQ(value(4), 500.0);
+    // The six digits the LV2 description gives a default.
+    cutoff->setValueNotifyingHost(std::round(cutoff->getValue() * 1e6f) / 1e6f);
+    EXPECT_EQ(value(4), 500.0);
+    // A real change, however small, still arrives.
+    cutoff->setValueNotifyingHost(cutoff->getValue() + 1e-5f);
+    EXPECT_GT(value(4), 500.0);
+
+    proc->modulatorChangedInternal(20, 0.3); // a waveform between two items
+    proc->getBridge(20)->setValueNotifyingHost(proc->getBridge(20)->getValue());
+    EXPECT_EQ(value(20), std::round(value(20)));
 }
 
 TEST_F(ValueBridgeTest, TextIsTheDescriptionsTextWithItsUnit)
