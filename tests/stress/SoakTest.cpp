@@ -64,7 +64,7 @@ enum Change
 };
 
 // Weights of the changes; patch loads and resets are the slow ones, off the audio thread.
-constexpr int kWeights[Change_NBR_ELT] = {30, 18, 12, 10, 3, 2, 25};
+constexpr int kWeights[Change_NBR_ELT] = {32, 18, 12, 10, 1, 1, 26};
 const char* const kChangeNames[Change_NBR_ELT] = {"parameter", "modulation", "macro",     "waveform",
                                                   "patch",     "reset",      "block size"};
 
