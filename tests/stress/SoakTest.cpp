@@ -95,7 +95,10 @@ protected:
         const juce::File factory = juce::File(CRENZEL_PRESETS_DIR).getChildFile("Factory");
         ASSERT_TRUE(factory.isDirectory()) << CRENZEL_PRESETS_DIR;
         ASSERT_TRUE(factory.copyDirectoryTo(locations.installedFactory()));
-        for (const auto& f : factory.findChildFiles(juce::File::findFiles, true, "*.fpx"))
+        // Sorted, so that a seed replays the same loads on any file system.
+        auto files = factory.findChildFiles(juce::File::findFiles, true, "*.fpx");
+        files.sort();
+        for (const auto& f : files)
             patches.push_back(LoadSave::parseJsonFile(f));
         ASSERT_FALSE(patches.empty());
         ProcessorTest::SetUp();
