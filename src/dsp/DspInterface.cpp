@@ -217,8 +217,7 @@ void DspInterface::setGlobalBPM(double bpm)
 {
     if (!std::isfinite(bpm) || !(bpm > 0.0))
         return;
-    // The tempo reaches no block, so it is stored without queueing: the audio thread never
-    // enqueues (a first enqueue from a thread allocates its producer).
+    // The tempo reaches no block itself, so it gets no mark: the slots on "Tempo" convert here.
     _controls.at(PluginEngine::kTempoId)->set(bpm);
     for (int id : _beats_ids)
         convertBeats(id, _controls.at(id)->value());
