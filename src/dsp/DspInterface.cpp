@@ -43,10 +43,18 @@ std::vector<typename Set::value_type> connectionsWhere(const Set& set, Pred pred
 }
 } // namespace
 
-DspInterface::DspInterface()
-    : _macro_queue(kQueueCapacity), _control_queue(kQueueCapacity), _modulation_queue(kQueueCapacity)
+DspInterface::DspInterface() : _macro_queue(kQueueCapacity), _modulation_queue(kQueueCapacity)
 {
     _controls = _engine.getControls();
+    const int nbr_ids = _controls.empty() ? 0 : _controls.rbegin()->first + 1;
+    _control_arr.assign(size_t(nbr_ids), nullptr);
+    for (const auto& [id, control] : _controls)
+        if (id >= 0)
+            _control_arr[size_t(id)] = control;
+    _nbr_changed_words = (nbr_ids + 63) / 64;
+    _changed_arr = std::make_unique<std::atomic<uint64_t>[]>(size_t(_nbr_changed_words));
+    for (int w = 0; w < _nbr_changed_words; ++w)
+        _changed_arr[w].store(0, std::memory_order_relaxed);
     for (const auto& [id, d] : _engine.getParameters()->getAllDetails())
         if (d.desc != nullptr && d.desc->get_categ() == zun::param::ParamDescInterface::Categ_TIME_BEATS)
             _beats_ids.push_back(id);
@@ -78,11 +86,16 @@ void DspInterface::prepareMidiStorage()
 
 void DspInterface::valueChanged(int id, double value)
 {
-    const auto it = _controls.find(id);
-    if (it == _controls.end() || !std::isfinite(value))
+    if (id < 0 || id >= int(_control_arr.size()) || _control_arr[size_t(id)] == nullptr ||
+        !std::isfinite(value))
         return;
-    _control_queue.enqueue({id, value});
-    it->second->set(value);
+    // A queue of values would need a producer per thread, which the queue allocates on a thread's
+    // first use (the audio thread too, for learned controllers and hosts that automate there), and
+    // would let values from two threads arrive in either order. A mark carries no value: the block
+    // routes whatever the control holds then, so the last value stored always wins. The value is
+    // stored before the mark is published.
+    _control_arr[size_t(id)]->set(value);
+    _changed_arr[id >> 6].fetch_or(uint64_t(1) << (id & 63), std::memory_order_release);
 }
 
 void DspInterface::valueChangedInternal(int id, double value)
@@ -138,14 +151,6 @@ void DspInterface::saveLearnMap(const MidiLearnMap& map)
     LoadSave::saveMidiMapToConfig(map);
 }
 
-void DspInterface::clearControlChanges()
-{
-    std::pair<int, double> item;
-    while (_control_queue.try_dequeue(item))
-    {
-    }
-}
-
 void DspInterface::routeControl(int id, double value)
 {
     if (id >= PluginEngine::kFirstEffectId && id <= PluginEngine::kLastEffectId)
@@ -169,32 +174,44 @@ void DspInterface::convertBeats(int beatsId, double beats)
     routeControl(beatsId - 1, s);
 }
 
-void DspInterface::processControlChanges()
+void DspInterface::applyControlChange(int id, double v)
 {
     const auto* params = _engine.getParameters();
-    std::pair<int, double> item;
-    for (int k = 0; k < kMaxControlChangesPerBlock && _control_queue.try_dequeue(item); ++k)
+    routeControl(id, v);
+    const ParameterDetails* d = params->getDetails(id);
+    if (d == nullptr || d->desc == nullptr)
+        return;
+    if (d->desc->get_categ() == zun::param::ParamDescInterface::Categ_TIME_BEATS)
     {
-        const int id = item.first;
-        const double v = item.second;
-        routeControl(id, v);
-        const ParameterDetails* d = params->getDetails(id);
-        if (d == nullptr || d->desc == nullptr)
+        convertBeats(id, v);
+        return;
+    }
+    // A "Time"/"Tempo" switch: the slot gets the period that the new position stands for.
+    const ParameterDetails* beats = params->getDetails(id - 1);
+    if (id > PluginEngine::kFirstSlotId && beats != nullptr && beats->desc != nullptr &&
+        beats->desc->get_categ() == zun::param::ParamDescInterface::Categ_TIME_BEATS)
+    {
+        if (v == 1.0)
+            convertBeats(id - 1, _controls.at(id - 1)->value());
+        else
+            routeControl(id - 2, _controls.at(id - 2)->value());
+    }
+}
+
+void DspInterface::processControlChanges()
+{
+    // In ascending id, at most one change per control: a block never routes more events than
+    // there are controls, however fast the other threads store.
+    for (int w = 0; w < _nbr_changed_words; ++w)
+    {
+        if (_changed_arr[w].load(std::memory_order_relaxed) == 0)
             continue;
-        if (d->desc->get_categ() == zun::param::ParamDescInterface::Categ_TIME_BEATS)
+        uint64_t bits = _changed_arr[w].exchange(0, std::memory_order_acquire);
+        while (bits != 0)
         {
-            convertBeats(id, v);
-            continue;
-        }
-        // A "Time"/"Tempo" switch: the slot gets the period that the new position stands for.
-        const ParameterDetails* beats = params->getDetails(id - 1);
-        if (id > PluginEngine::kFirstSlotId && beats != nullptr && beats->desc != nullptr &&
-            beats->desc->get_categ() == zun::param::ParamDescInterface::Categ_TIME_BEATS)
-        {
-            if (v == 1.0)
-                convertBeats(id - 1, _controls.at(id - 1)->value());
-            else
-                routeControl(id - 2, _controls.at(id - 2)->value());
+            const int id = w * 64 + __builtin_ctzll(bits);
+            bits &= bits - 1;
+            applyControlChange(id, _control_arr[size_t(id)]->value());
         }
     }
 }
@@ -203,8 +220,7 @@ void DspInterface::setGlobalBPM(double bpm)
 {
     if (!std::isfinite(bpm) || !(bpm > 0.0))
         return;
-    // The tempo reaches no block, so it is stored without queueing: the audio thread never
-    // enqueues (a first enqueue from a thread allocates its producer).
+    // The tempo reaches no block itself, so it gets no mark: the slots on "Tempo" convert here.
     _controls.at(PluginEngine::kTempoId)->set(bpm);
     for (int id : _beats_ids)
         convertBeats(id, _controls.at(id)->value());

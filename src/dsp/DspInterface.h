@@ -20,18 +20,17 @@
 class GuiInterface;
 
 // The DSP-side facade: every change that the editor, the host, MIDI or a patch makes goes through
-// here, and reaches the audio thread through three lock-free queues drained at the start of each
-// block. The derived audio processor supplies the host side.
+// here and reaches the audio thread at the start of the next block: control changes as marks in a
+// lock-free bit set, connection changes through two lock-free queues. The audio thread is the only
+// reader of both; the derived audio processor supplies the host side.
 class DspInterface : public MidiManager::Host
 {
 public:
     // An amount whose magnitude is below 2^-23 counts as zero and removes the connection.
     static constexpr double kAmountThreshold = 1.1920928955078125e-7;
     static constexpr size_t kQueueCapacity = 192;
-    // Most changes a block applies from each queue; the rest wait for the next block. A producer
-    // that never pauses would otherwise keep the audio thread draining forever, and the engine's
-    // event storage is sized for one whole patch per block.
-    static constexpr int kMaxControlChangesPerBlock = 768;
+    // Most changes a block applies from each connection queue; the rest wait for the next block. A
+    // producer that never pauses would otherwise keep the audio thread draining forever.
     static constexpr int kMaxConnectionChangesPerBlock = 2048;
 
     static bool isZeroAmount(double amount) { return !(std::abs(amount) >= kAmountThreshold); }
@@ -69,6 +68,8 @@ public:
     virtual const juce::CriticalSection& getCriticalSection() = 0;
 
     // ---- Control changes --------------------------------------------------------------------
+    // Any thread, the audio thread included: stores the value and marks the control for the next
+    // block, without allocating or locking.
     void valueChanged(int id, double value);
     void valueChangedInternal(int id, double value);
     void modulatorChangedInternal(int id, double value);
@@ -76,7 +77,10 @@ public:
     void modulatorChangedExternal(int id, double value);
     // Audio thread.
     void setGlobalBPM(double bpm);
-    void clearControlChanges();
+    // Message thread, before a patch load. A pending change is only a mark and the block routes the
+    // control's value at that time, so nothing from before the load can land after it: there is
+    // nothing to drop, and the audio thread stays the only one that takes marks.
+    void clearControlChanges() {}
 
     // ---- Connections (message thread) -------------------------------------------------------
     void setModulationAmount(ModulationConnection* c, double amount);
@@ -173,6 +177,7 @@ private:
 
     void routeControl(int id, double value);
     void convertBeats(int beatsId, double beats);
+    void applyControlChange(int id, double value);
 
     ModulationConnectionBank<ModulationConnection> _modulation_bank;
     ModulationConnectionBank<MacroConnection> _macro_bank;
@@ -183,8 +188,12 @@ private:
     ControlMap _controls;
     std::set<ModulationConnection*> _modulation_set;
     std::map<const ModulationConnection*, double> _modulation_amounts;
+    // Changed controls, one bit per control id: any thread sets, the audio thread takes.
+    std::vector<cr::Value*> _control_arr; // by id, null where there is no control
+    std::unique_ptr<std::atomic<uint64_t>[]> _changed_arr;
+    int _nbr_changed_words = 0;
+    // Producers: the message thread only. Consumer: the audio thread only.
     moodycamel::ConcurrentQueue<std::pair<MacroConnection*, MacroSetting>> _macro_queue;
-    moodycamel::ConcurrentQueue<std::pair<int, double>> _control_queue;
     moodycamel::ConcurrentQueue<std::pair<ModulationConnection*, double>> _modulation_queue;
     std::set<MacroConnection*> _macro_set;
     std::map<const MacroConnection*, MacroSetting> _macro_settings;
