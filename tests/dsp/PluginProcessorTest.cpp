@@ -57,7 +57,9 @@ TEST(PluginProcessorIds, Lv2IdsStartWithALetterAndStayDistinct)
         EXPECT_TRUE(juce::CharacterFunctions::isLetter(id[0])) << id;
         EXPECT_TRUE(seen.insert(id).second) << id;
         if (auto* bridge = dynamic_cast<ValueBridge*>(prm))
+        {
             EXPECT_EQ(id, "p" + juce::String(bridge->getControlId()));
+        }
     }
     EXPECT_EQ(seen.size(), 615u);
 }
