@@ -114,8 +114,13 @@ void PluginProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiB
     juce::ScopedNoDenormals noDenormals;
     if (!getEngine().getParameters()->isInitialised())
         return;
+    // Hosts with a bypass parameter call this block, not processBlockBypassed, while bypassed: the
+    // queues must still drain, or connections pile up and removed ones never return to the bank.
     if (static_cast<juce::AudioProcessorParameter*>(_bypass)->getValue() >= 0.5f)
+    {
+        processBlockBypassed(buffer, midi);
         return;
+    }
     const int n = buffer.getNumSamples();
     const int channels = std::max(getTotalNumInputChannels(), getTotalNumOutputChannels());
     if (!beginBlock(buffer, midi))

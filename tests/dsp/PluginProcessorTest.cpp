@@ -114,16 +114,26 @@ TEST_F(PluginProcessorTest, BypassAtOneHalfLeavesTheBlockAsItCame)
     }
 }
 
+// Both ways a host bypasses: its own bypassed call, or the normal call with the bypass parameter on.
 TEST_F(PluginProcessorTest, BypassedBlocksStillTakeInQueuedChanges)
 {
-    proc->changeModulationAmount(15, 4, 0.5);
-    juce::AudioBuffer<float> buf(2, 64);
-    fill(buf);
-    juce::AudioBuffer<float> copy(buf);
-    juce::MidiBuffer midi;
-    proc->processBlockBypassed(buf, midi);
-    EXPECT_EQ(proc->getEngine().getActiveModulations().size(), 1u);
-    EXPECT_EQ(buf.getSample(1, 10), copy.getSample(1, 10));
+    for (const bool through_parameter : {false, true})
+    {
+        auto p = make();
+        if (through_parameter)
+            static_cast<juce::AudioProcessorParameter*>(p->getBypass())->setValue(1.0f);
+        p->changeModulationAmount(15, 4, 0.5);
+        juce::AudioBuffer<float> buf(2, 64);
+        fill(buf);
+        juce::AudioBuffer<float> copy(buf);
+        juce::MidiBuffer midi;
+        if (through_parameter)
+            p->processBlock(buf, midi);
+        else
+            p->processBlockBypassed(buf, midi);
+        EXPECT_EQ(p->getEngine().getActiveModulations().size(), 1u) << through_parameter;
+        EXPECT_EQ(buf.getSample(1, 10), copy.getSample(1, 10)) << through_parameter;
+    }
 }
 
 // Mono in, mono out and mono in, stereo out run the same without touching the heap, with blocks
