@@ -3,7 +3,8 @@
 // block size. The output must stay finite and within what the effect can produce, processBlock must
 // never touch the heap after warm-up, and the state saved at the end must restore into a fresh
 // processor. The seed is printed; CRENZEL_SOAK_SEED=<n> replays a run, CRENZEL_SOAK_SEED=random
-// draws a new one, and CRENZEL_SOAK_SECONDS=<s> renders longer.
+// draws a new one, and CRENZEL_SOAK_SECONDS=<s> renders longer. A seed replays every change; the
+// audio's last bits may still differ with the heap layout, as connections are summed in pointer order.
 #include "dsp/ProcessorFixture.h"
 #include "stress/SoakSignal.h"
 #include "support/AllocCounter.h"
