@@ -17,6 +17,9 @@
 #include <utility>
 #include <vector>
 
+// Last: the queue's headers define a MAX_INPUT macro that the engine headers must not see.
+#include "dsp/RtQueueTraits.h"
+
 class GuiInterface;
 
 // The DSP-side facade: every change that the editor, the host, MIDI or a patch makes goes through
@@ -183,9 +186,10 @@ private:
     ControlMap _controls;
     std::set<ModulationConnection*> _modulation_set;
     std::map<const ModulationConnection*, double> _modulation_amounts;
-    moodycamel::ConcurrentQueue<std::pair<MacroConnection*, MacroSetting>> _macro_queue;
-    moodycamel::ConcurrentQueue<std::pair<int, double>> _control_queue;
-    moodycamel::ConcurrentQueue<std::pair<ModulationConnection*, double>> _modulation_queue;
+    moodycamel::ConcurrentQueue<std::pair<MacroConnection*, MacroSetting>, dsp::RtQueueTraits> _macro_queue;
+    moodycamel::ConcurrentQueue<std::pair<int, double>, dsp::RtQueueTraits> _control_queue;
+    moodycamel::ConcurrentQueue<std::pair<ModulationConnection*, double>, dsp::RtQueueTraits>
+        _modulation_queue;
     std::set<MacroConnection*> _macro_set;
     std::map<const MacroConnection*, MacroSetting> _macro_settings;
     std::vector<Retired<ModulationConnection>> _retired_modulations;
