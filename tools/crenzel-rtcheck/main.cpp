@@ -23,7 +23,9 @@ namespace
 {
 void onViolation()
 {
-    std::fprintf(stderr, "FAIL: real-time violation while processing (report above)\n");
+    // The runtime's own symbolizer does not start here; the frames name module and offset.
+    std::fprintf(stderr, "FAIL: real-time violation while processing (report above; names of the frames: "
+                         "addr2line -Cfpe MODULE OFFSET)\n");
 }
 
 int usage()
