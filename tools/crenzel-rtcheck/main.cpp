@@ -2,6 +2,8 @@
 // locking and blocking calls; the processor enters its real-time context for every block, so any
 // such call made while a block is processed ends the run with a report and a non-zero exit. The
 // session plays the processor built into this program or a built bundle loaded the way hosts do.
+// The runtime cannot start its symbolizer here: its report gives module and offset of each frame
+// (addr2line -Cfpe MODULE OFFSET names them).
 #include "RtSession.h"
 #include "dsp/PluginProcessor.h"
 #include "gui/patches/LoadSave.h"
@@ -17,17 +19,9 @@
 
 extern "C" void __rtsan_realtime_enter();
 extern "C" void __rtsan_realtime_exit();
-extern "C" void __sanitizer_set_death_callback(void (*callback)());
 
 namespace
 {
-void onViolation()
-{
-    // The runtime's own symbolizer does not start here; the frames name module and offset.
-    std::fprintf(stderr, "FAIL: real-time violation while processing (report above; names of the frames: "
-                         "addr2line -Cfpe MODULE OFFSET)\n");
-}
-
 int usage()
 {
     std::fprintf(stderr, "usage: crenzel-rtcheck builtin|VST3 BUNDLE|LV2 URI SEARCH-FOLDER [--presets DIR]\n"
@@ -94,7 +88,6 @@ int main(int argc, char** argv)
 {
     if (argc < 2)
         return usage();
-    __sanitizer_set_death_callback(onViolation);
     const juce::String kind(argv[1]);
     if (kind == "self-test")
         return selfTest(argc > 2 ? juce::String(argv[2]) : juce::String());
