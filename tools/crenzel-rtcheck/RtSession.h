@@ -16,7 +16,10 @@
 class RtSession
 {
 public:
-    explicit RtSession(juce::AudioProcessor& proc);
+    // `in_process`: the processor is this program's own, with no format wrapper around it, so the
+    // host's calls on the audio thread (automation, bypass) are checked too, and some blocks go
+    // through processBlockBypassed as a graph host's bypass does.
+    RtSession(juce::AudioProcessor& proc, bool in_process);
     ~RtSession();
     RtSession(const RtSession&) = delete;
     RtSession& operator=(const RtSession&) = delete;
@@ -42,6 +45,7 @@ private:
     void add_midi(int nbr_spl);
 
     juce::AudioProcessor& _proc;
+    const bool _in_process;
     std::vector<juce::AudioProcessorParameter*> _automated;
     juce::AudioProcessorParameter* _bypass = nullptr;
     SessionPlayHead _head;

@@ -137,14 +137,22 @@ int main(int argc, char** argv)
                                                   {11, {{PluginEngine::getMacroId(2), {0.0, 1.0}}}}});
 
     {
-        RtSession session(*proc);
+        RtSession session(*proc, local != nullptr);
         juce::Random rnd(7);
         const int nbr_params = session.get_nbr_automated();
         auto& params = proc->getParameters();
         // What an editor does meanwhile: knob moves, and with the built-in processor also
         // modulation and macro connections made and removed.
+        int nbr_edits = 0;
         const auto edit = [&]
         {
+            // Now and then the host saves the state and restores it: a whole patch at once.
+            if (++nbr_edits % 40 == 0)
+            {
+                juce::MemoryBlock state;
+                proc->getStateInformation(state);
+                proc->setStateInformation(state.getData(), int(state.getSize()));
+            }
             if (auto* p = params[rnd.nextInt(params.size())]; p != proc->getBypassParameter())
                 p->setValueNotifyingHost(rnd.nextFloat());
             if (local == nullptr)
