@@ -21,7 +21,7 @@ struct Pool
     std::atomic<uint32_t> fresh{0};
 };
 
-// Constant-initialised: no guard to pass on first use, whichever thread that is.
+// At namespace scope, ready once the library is loaded: no guard to pass on first use.
 Pool g_pool;
 
 Pool& pool()
@@ -41,8 +41,12 @@ void* take()
         if (p.head.compare_exchange_weak(h, n, std::memory_order_acq_rel, std::memory_order_acquire))
             return p.mem[i];
     }
-    const uint32_t i = p.fresh.fetch_add(1, std::memory_order_relaxed);
-    return i < uint32_t(RtQueueTraits::kNbrSlots) ? p.mem[i] : nullptr;
+    // Never counted past the reserve, so the count cannot wrap round onto slots in use.
+    uint32_t i = p.fresh.load(std::memory_order_relaxed);
+    while (i < uint32_t(RtQueueTraits::kNbrSlots))
+        if (p.fresh.compare_exchange_weak(i, i + 1, std::memory_order_relaxed))
+            return p.mem[i];
+    return nullptr;
 }
 
 void give(uint32_t i)
@@ -69,8 +73,8 @@ void* RtQueueTraits::malloc(size_t size)
 
 void RtQueueTraits::free(void* ptr)
 {
-    auto* const first = &pool().mem[0][0];
-    auto* const c = static_cast<unsigned char*>(ptr);
+    const auto first = reinterpret_cast<uintptr_t>(&pool().mem[0][0]);
+    const auto c = reinterpret_cast<uintptr_t>(ptr);
     if (c >= first && c < first + sizeof(pool().mem))
         give(uint32_t((c - first) / kSlotSize));
     else
