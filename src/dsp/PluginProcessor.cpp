@@ -36,11 +36,14 @@ struct ScopedRealtime
 
 struct InBlock
 {
-    explicit InBlock(std::atomic<bool>& flag) : _flag(flag) { _flag.store(true, std::memory_order_relaxed); }
-    ~InBlock() { _flag.store(false, std::memory_order_relaxed); }
+    explicit InBlock(std::atomic<juce::Thread::ThreadID>& thread) : _thread(thread)
+    {
+        _thread.store(juce::Thread::getCurrentThreadId(), std::memory_order_relaxed);
+    }
+    ~InBlock() { _thread.store(nullptr, std::memory_order_relaxed); }
     InBlock(const InBlock&) = delete;
     InBlock& operator=(const InBlock&) = delete;
-    std::atomic<bool>& _flag;
+    std::atomic<juce::Thread::ThreadID>& _thread;
 };
 } // namespace
 
@@ -154,7 +157,7 @@ bool PluginProcessor::beginBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuf
 void PluginProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi)
 {
     const ScopedRealtime realtime;
-    const InBlock in_block(_in_block);
+    const InBlock in_block(_block_thread);
     juce::ScopedNoDenormals noDenormals;
     if (!getEngine().getParameters()->isInitialised())
         return;
@@ -178,7 +181,7 @@ void PluginProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiB
 void PluginProcessor::processBlockBypassed(juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi)
 {
     const ScopedRealtime realtime;
-    const InBlock in_block(_in_block);
+    const InBlock in_block(_block_thread);
     beginBlock(buffer, midi);
 }
 
@@ -264,7 +267,8 @@ void PluginProcessor::setValueNotifyHost(int id, double value)
     const double nrm = d->desc->conv_nat_to_nrm(value);
     const float v = float(std::clamp(std::isfinite(nrm) ? nrm : 0.0, 0.0, 1.0));
     const int index = b->getParameterIndex();
-    if (_in_block.load(std::memory_order_relaxed) && index >= 0 && index < _nbr_notify)
+    if (_block_thread.load(std::memory_order_relaxed) == juce::Thread::getCurrentThreadId() && index >= 0 &&
+        index < _nbr_notify)
     {
         b->setValue(v);
         _notify_pending[size_t(index)].store(true, std::memory_order_release);

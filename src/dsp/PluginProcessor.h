@@ -87,9 +87,10 @@ private:
     // Message thread: tells the host about the changes made during blocks.
     void timerCallback() override;
 
-    // Set while a block runs. The framework's host notification takes locks, so changes made
-    // then (MIDI-learned controllers) set the value at once and notify from the message thread.
-    std::atomic<bool> _in_block{false};
+    // The thread that runs a block, while it does. The framework's host notification takes locks,
+    // so changes it makes (MIDI-learned controllers) set the value at once and notify from the
+    // message thread.
+    std::atomic<juce::Thread::ThreadID> _block_thread{nullptr};
     std::atomic<bool> _notify_any{false};
     std::unique_ptr<std::atomic<bool>[]> _notify_pending; // by host parameter index
     int _nbr_notify = 0;
