@@ -17,6 +17,9 @@
 #include <utility>
 #include <vector>
 
+// Last: the queue's headers define a MAX_INPUT macro that the engine headers must not see.
+#include "dsp/RtQueueTraits.h"
+
 class GuiInterface;
 
 // The DSP-side facade: every change that the editor, the host, MIDI or a patch makes goes through
@@ -193,8 +196,9 @@ private:
     std::unique_ptr<std::atomic<uint64_t>[]> _changed_arr;
     int _nbr_changed_words = 0;
     // Producers: the message thread only. Consumer: the audio thread only.
-    moodycamel::ConcurrentQueue<std::pair<MacroConnection*, MacroSetting>> _macro_queue;
-    moodycamel::ConcurrentQueue<std::pair<ModulationConnection*, double>> _modulation_queue;
+    moodycamel::ConcurrentQueue<std::pair<MacroConnection*, MacroSetting>, dsp::RtQueueTraits> _macro_queue;
+    moodycamel::ConcurrentQueue<std::pair<ModulationConnection*, double>, dsp::RtQueueTraits>
+        _modulation_queue;
     std::set<MacroConnection*> _macro_set;
     std::map<const MacroConnection*, MacroSetting> _macro_settings;
     std::vector<Retired<ModulationConnection>> _retired_modulations;

@@ -11,6 +11,42 @@ constexpr int kTagWrite = 0x6E69;
 constexpr int kTagInfo = 0x4E69;
 } // namespace
 
+// A test host that carries the real-time sanitizer runtime fails on any allocation, lock or blocking
+// call made while a block is processed; in every other host these stay null.
+extern "C" void __rtsan_realtime_enter() __attribute__((weak));
+extern "C" void __rtsan_realtime_exit() __attribute__((weak));
+
+namespace
+{
+struct ScopedRealtime
+{
+    ScopedRealtime()
+    {
+        if (__rtsan_realtime_enter != nullptr)
+            __rtsan_realtime_enter();
+    }
+    ~ScopedRealtime()
+    {
+        if (__rtsan_realtime_exit != nullptr)
+            __rtsan_realtime_exit();
+    }
+    ScopedRealtime(const ScopedRealtime&) = delete;
+    ScopedRealtime& operator=(const ScopedRealtime&) = delete;
+};
+
+struct InBlock
+{
+    explicit InBlock(std::atomic<juce::Thread::ThreadID>& thread) : _thread(thread)
+    {
+        _thread.store(juce::Thread::getCurrentThreadId(), std::memory_order_relaxed);
+    }
+    ~InBlock() { _thread.store(nullptr, std::memory_order_relaxed); }
+    InBlock(const InBlock&) = delete;
+    InBlock& operator=(const InBlock&) = delete;
+    std::atomic<juce::Thread::ThreadID>& _thread;
+};
+} // namespace
+
 PluginProcessor::PluginProcessor()
     : juce::AudioProcessor(BusesProperties()
                                .withInput("Input", juce::AudioChannelSet::stereo(), true)
@@ -47,6 +83,12 @@ PluginProcessor::PluginProcessor()
     _bypass = new juce::AudioParameterBool(juce::ParameterID{"bypass", 1}, "Bypass", false);
     addParameter(_bypass);
 
+    _nbr_notify = getParameters().size();
+    _notify_pending.reset(new std::atomic<bool>[size_t(_nbr_notify)]());
+    // Without a message loop (command-line tools, tests) nobody would deliver the timer.
+    if (juce::MessageManager::getInstanceWithoutCreating() != nullptr)
+        startTimerHz(30);
+
     _patch_files = LoadSave::getPatchFiles();
 
     int index = 0;
@@ -54,7 +96,10 @@ PluginProcessor::PluginProcessor()
         setCurrentProgram(index);
 }
 
-PluginProcessor::~PluginProcessor() = default;
+PluginProcessor::~PluginProcessor()
+{
+    stopTimer();
+}
 
 juce::AudioProcessorEditor* PluginProcessor::createEditor()
 {
@@ -111,6 +156,8 @@ bool PluginProcessor::beginBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuf
 
 void PluginProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi)
 {
+    const ScopedRealtime realtime;
+    const InBlock in_block(_block_thread);
     juce::ScopedNoDenormals noDenormals;
     if (!getEngine().getParameters()->isInitialised())
         return;
@@ -138,6 +185,8 @@ void PluginProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiB
 
 void PluginProcessor::processBlockBypassed(juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi)
 {
+    const ScopedRealtime realtime;
+    const InBlock in_block(_block_thread);
     beginBlock(buffer, midi);
 }
 
@@ -221,7 +270,27 @@ void PluginProcessor::setValueNotifyHost(int id, double value)
     if (b == nullptr || d == nullptr || d->desc == nullptr)
         return;
     const double nrm = d->desc->conv_nat_to_nrm(value);
-    b->setValueNotifyingHost(float(std::clamp(std::isfinite(nrm) ? nrm : 0.0, 0.0, 1.0)));
+    const float v = float(std::clamp(std::isfinite(nrm) ? nrm : 0.0, 0.0, 1.0));
+    const int index = b->getParameterIndex();
+    if (_block_thread.load(std::memory_order_relaxed) == juce::Thread::getCurrentThreadId() && index >= 0 &&
+        index < _nbr_notify)
+    {
+        b->setValue(v);
+        _notify_pending[size_t(index)].store(true, std::memory_order_release);
+        _notify_any.store(true, std::memory_order_release);
+        return;
+    }
+    b->setValueNotifyingHost(v);
+}
+
+void PluginProcessor::timerCallback()
+{
+    if (!_notify_any.exchange(false, std::memory_order_acq_rel))
+        return;
+    auto& params = getParameters();
+    for (int i = 0; i < _nbr_notify && i < params.size(); ++i)
+        if (_notify_pending[size_t(i)].exchange(false, std::memory_order_acq_rel))
+            params[i]->sendValueChangedMessageToListeners(params[i]->getValue());
 }
 
 void PluginProcessor::parameterChanged(int id, double value)

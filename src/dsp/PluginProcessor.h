@@ -5,7 +5,9 @@
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
+#include <atomic>
 #include <map>
+#include <memory>
 
 // The object the host talks to: publishes every control as a host parameter plus a bypass, maps
 // the programs onto the patch files, runs the engine over each block in chunks of at most 256
@@ -13,7 +15,8 @@
 class PluginProcessor : public juce::AudioProcessor,
                         public juce::VSTCallbackHandler,
                         public DspInterface,
-                        public ValueBridge::Listener
+                        public ValueBridge::Listener,
+                        private juce::Timer
 {
 public:
     static constexpr int kChunk = 256;
@@ -81,6 +84,16 @@ protected:
 private:
     // Steps of a block that run whether or not the audio is bypassed.
     bool beginBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi);
+    // Message thread: tells the host about the changes made during blocks.
+    void timerCallback() override;
+
+    // The thread that runs a block, while it does. The framework's host notification takes locks,
+    // so changes it makes (MIDI-learned controllers) set the value at once and notify from the
+    // message thread.
+    std::atomic<juce::Thread::ThreadID> _block_thread{nullptr};
+    std::atomic<bool> _notify_any{false};
+    std::unique_ptr<std::atomic<bool>[]> _notify_pending; // by host parameter index
+    int _nbr_notify = 0;
 
     juce::AudioParameterBool* _bypass = nullptr;
     juce::uint32 _last_state_load_ms = 0;
