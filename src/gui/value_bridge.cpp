@@ -96,3 +96,17 @@ juce::String TempoValueBridge::getText(float v, int maximumStringLength) const
     const double x = desc().conv_nrm_to_nat(std::clamp(double(v), 0.0, 1.0));
     return juce::String::fromUTF8(zun::param::Tools::print_beat_fraction(x, 16).c_str()) + " beat";
 }
+
+float TempoValueBridge::getValueForText(const juce::String& text) const
+{
+    // Read the way getText shows it.
+    if (_other == nullptr || _other->value() != 1.0)
+        return ValueBridge::getValueForText(text);
+    const std::string count = text.upToFirstOccurrenceOf("beat", false, true).toStdString();
+    bool ok = true;
+    // A duration at 60 beats per minute is the beat count itself.
+    const double beats = zun::param::Tools::scan_time_beats(count.c_str(), ok, 60.0);
+    if (!ok)
+        return 0.0f;
+    return toHost(desc().conv_nat_to_nrm(std::clamp(beats, desc().get_nat_min(), desc().get_nat_max())));
+}

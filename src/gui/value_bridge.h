@@ -57,10 +57,8 @@ public:
     float getValue() const override { return ValueBridge::getValue(); }
     void setValue(float v) override { ValueBridge::setValue(v); }
     juce::String getText(float v, int maximumStringLength) const override;
-    float getValueForText(const juce::String& text) const override
-    {
-        return ValueBridge::getValueForText(text);
-    }
+    // While the switch is on tempo, reads the beat counts that getText shows ("1 1/2 beat").
+    float getValueForText(const juce::String& text) const override;
 
 private:
     cr::Value* _tempo;

@@ -81,4 +81,23 @@ TEST_F(ValueBridgeTest, BeatsShowAsBeatFractionsOnlyWhileTheSwitchIsOnTempo)
     EXPECT_FALSE(beats->getText(half, 32).endsWith(" beat"));
 }
 
+TEST_F(ValueBridgeTest, BeatFractionsReadBackAsTheValueTheyShow)
+{
+    ValueBridge* beats = proc->getBridge(17);
+    proc->modulatorChangedInternal(18, 1.0);
+    EXPECT_FLOAT_EQ(beats->getValueForText("1/2 beat"), float(desc(17).conv_nat_to_nrm(0.5)));
+    EXPECT_FLOAT_EQ(beats->getValueForText("1 1/2"), float(desc(17).conv_nat_to_nrm(1.5)));
+    EXPECT_FLOAT_EQ(beats->getValueForText("8 beat"), float(desc(17).conv_nat_to_nrm(8.0)));
+    EXPECT_EQ(beats->getValueForText("1/0 beat"), 0.0f);
+    for (const float v : {0.03f, 0.2f, 0.37f, 0.5f, 0.81f, 1.0f})
+    {
+        const juce::String shown = beats->getText(v, 32);
+        EXPECT_EQ(beats->getText(beats->getValueForText(shown), 32), shown) << v;
+    }
+    // Off tempo, texts read as every other parameter's.
+    proc->modulatorChangedInternal(18, 0.0);
+    const juce::String plain = beats->getText(0.6f, 32);
+    EXPECT_EQ(beats->getValueForText(plain), proc->getBridge(17)->ValueBridge::getValueForText(plain));
+}
+
 } // namespace

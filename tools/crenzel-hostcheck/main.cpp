@@ -1,5 +1,6 @@
 // Loads a built Crenzel bundle through JUCE's hosting classes, as hosts and validators do, and
 // checks it against the processor built into this program.
+#include "Torture.h"
 #include "dsp/PluginProcessor.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
@@ -72,6 +73,8 @@ juce::AudioProcessorParameter* findByName(juce::AudioProcessor& p, const juce::S
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && juce::String(argv[1]) == "torture")
+        return runHostTorture(argc - 2, argv + 2);
     if (argc < 3)
     {
         std::fprintf(stderr, "usage: crenzel-hostcheck VST3|LV2 BUNDLE-OR-URI [SEARCH-FOLDER]\n");

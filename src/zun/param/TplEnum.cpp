@@ -86,6 +86,20 @@ std::string TplEnum::do_conv_nat_to_str(double nat, int len) const
 
 bool TplEnum::do_conv_str_to_nat(double& nat, const std::string& txt) const
 {
+    // An item that is the whole text comes first: otherwise an item holding an earlier one
+    // ("Cubic Inv" holds "Cubic") could never be read back from its own display.
+    const size_t first = txt.find_first_not_of(" \t");
+    const size_t last = txt.find_last_not_of(" \t");
+    const std::string trimmed =
+        first == std::string::npos ? std::string() : txt.substr(first, last - first + 1);
+    for (size_t idx = 0; idx < _item_list.size(); ++idx)
+    {
+        if (_item_list[idx].size() == trimmed.size() && contains_nocase(trimmed, _item_list[idx]))
+        {
+            nat = double(idx);
+            return true;
+        }
+    }
     for (size_t idx = 0; idx < _item_list.size(); ++idx)
     {
         if (contains_nocase(txt, _item_list[idx]))

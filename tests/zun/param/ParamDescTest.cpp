@@ -216,6 +216,19 @@ TEST(TplEnum, ReadsItemsAnywhereInTheTextThenNumbers)
         EXPECT_EQ(d.conv_str_to_nat(nat, c.txt), c.ok) << c.txt;
         EXPECT_EQ(nat, c.nat) << c.txt;
     }
+
+    // An item that holds an earlier one still reads back from its own text.
+    const TplEnum curve("Linear\nCubic\nCubic Inv", "Curve", "", 1, "%s");
+    const ParamDescInterface& c = curve;
+    for (const auto& [txt, want] : {std::pair<const char*, double>{"Cubic Inv", 2},
+                                    {" cubic inv ", 2},
+                                    {"Cubic", 1},
+                                    {"cubic inverted", 1}})
+    {
+        double nat = -9;
+        EXPECT_TRUE(c.conv_str_to_nat(nat, txt)) << txt;
+        EXPECT_EQ(nat, want) << txt;
+    }
 }
 
 TEST(TplEnum, FormatsItemsSafely)
