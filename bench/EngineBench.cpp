@@ -1,3 +1,4 @@
+#include "HeavyCase.h"
 #include "dsp/plugin_engine.h"
 
 #include <benchmark/benchmark.h>
@@ -8,14 +9,8 @@
 
 namespace
 {
-using Desc = dsp::LfoModuleDesc;
 constexpr double kRate = 48000.0;
 constexpr int kChunk = 256;
-
-int slotId(int slot, int j)
-{
-    return PluginEngine::kFirstSlotId + PluginModulator::kNbrParam * slot + j;
-}
 
 struct Rig
 {
@@ -41,45 +36,21 @@ struct Rig
             engine.processModulationControl(id, v);
     }
 
-    // 16 bands with a band delay, eight slots on different waveforms (one ADSR, one follower),
-    // each slot on two effect controls and one other slot's control, four macros on two
-    // controls each.
-    void makeHeavy()
+    void makeHeavy() { heavy_case::apply(*this); }
+
+    void modulate(int source, int destination, double amount)
     {
-        set(9, 16);
-        set(8, 1.5);
-        set(4, 200);
-        set(3, 10);
-        const int waves[] = {0, 1, 3, 5, 7, 10, dsp::LfoModule::Type_ADSR, dsp::LfoModule::Type_ENV_FOLLOWER};
-        for (int s = 0; s < PluginEngine::kNbrSlots; ++s)
-        {
-            set(slotId(s, Desc::Param_WAVEFORM), waves[s]);
-            set(slotId(s, Desc::Param_SNH), 0.25);
-            set(slotId(s, Desc::Param_SMOOTH), 0.5);
-            const int fx[] = {4, 7, 10, 8, 3, 5, 0, 2};
-            mods.push_back(std::make_unique<ModulationConnection>(slotId(s, 0), fx[s]));
-            mods.push_back(std::make_unique<ModulationConnection>(slotId(s, 0), fx[(s + 3) % 8]));
-            mods.push_back(std::make_unique<ModulationConnection>(
-                slotId(s, 0), slotId((s + 1) % 8, Desc::Param_PHASE_DIST)));
-        }
-        for (auto& m : mods)
-        {
-            m->amount = 0.2;
-            engine.connectModulation(m.get());
-        }
-        for (int i = 1; i <= PluginEngine::kNbrMacros; ++i)
-        {
-            const int m = PluginEngine::getMacroId(i);
-            engine.getControls().at(m)->set(0.3 * i);
-            macros.push_back(std::make_unique<MacroConnection>(m, i));
-            macros.push_back(std::make_unique<MacroConnection>(m, slotId(i, Desc::Param_CHAOS)));
-        }
-        for (auto& m : macros)
-        {
-            m->amount = 0.1;
-            m->curve.type = WavePath::Type_SQUARE;
-            engine.connectMacro(m.get());
-        }
+        mods.push_back(std::make_unique<ModulationConnection>(source, destination));
+        mods.back()->amount = amount;
+        engine.connectModulation(mods.back().get());
+    }
+
+    void macro(int source, int destination, double amount, int curve)
+    {
+        macros.push_back(std::make_unique<MacroConnection>(source, destination));
+        macros.back()->amount = amount;
+        macros.back()->curve.type = curve;
+        engine.connectMacro(macros.back().get());
     }
 
     void controls() { engine.processAllControls(); }
