@@ -1,4 +1,5 @@
-// Patch documents: arbitrary text parsed as JSON and loaded as a patch, then blocks.
+// Patch documents: arbitrary text parsed as JSON and loaded as a patch (varToState), then blocks
+// and a save of the loaded state.
 #include "FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -11,6 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     p.loadFromVar(document);
     crenzel_fuzz::runBlocks(p, 2);
     crenzel_fuzz::checkControls(p);
-    p.saveToVar("fuzz", "");
+    const juce::var saved = p.saveToVar("fuzz", "");
+    if (saved.getDynamicObject() == nullptr)
+        crenzel_fuzz::fail("saving the loaded patch gave no document", 0, 0.0);
     return 0;
 }
