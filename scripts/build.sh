@@ -9,6 +9,8 @@ export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
 export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-5G}
 # Paths relative to the checkout, so that clones and work trees share cache hits.
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+# Builds with debug information (the sanitizer ones) would otherwise key on the build folder's path.
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${CRENZEL_BUILD_TYPE:-Release} "$@"
 cmake --build "$build_dir" -j "$jobs"
