@@ -132,6 +132,10 @@ void DspInterface::valueChangedThroughMidi(int id, double value)
     const auto it = _controls.find(id);
     if (it == _controls.end() || !std::isfinite(value))
         return;
+    // Learn ranges come from the configuration file and may reach past the control's own.
+    if (const ParameterDetails* d = getEngine().getParameters()->getDetails(id);
+        d != nullptr && d->desc != nullptr)
+        value = std::clamp(value, d->desc->get_nat_min(), d->desc->get_nat_max());
     it->second->set(value);
     setValueNotifyHost(id, value);
 }

@@ -44,9 +44,12 @@ void ValueBridge::setValue(float v)
     // A host that hands back the value it read (as a float, or as the six digits the LV2
     // description gives a default) must not move the control off its exact value; a value the
     // control cannot hold (an enum between two items) still goes through and is snapped.
+    // An out-of-range value is likewise brought back.
     const double cur = _value->value();
     const double back = desc().conv_nrm_to_nat(desc().conv_nat_to_nrm(cur));
-    if (std::abs(v - getValue()) <= kEchoTolerance && std::abs(back - cur) <= 1e-9 * (1.0 + std::abs(cur)))
+    const bool in_range = cur >= desc().get_nat_min() && cur <= desc().get_nat_max();
+    if (in_range && std::abs(v - getValue()) <= kEchoTolerance &&
+        std::abs(back - cur) <= 1e-9 * (1.0 + std::abs(cur)))
         return;
     _listener->parameterChanged(_details->id, x);
 }

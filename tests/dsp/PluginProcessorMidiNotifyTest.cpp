@@ -62,3 +62,17 @@ TEST_F(PluginProcessorMidiNotifyTest, LearnedControllerReachesTheHostFromTheMess
     EXPECT_EQ(ear.heard[0].first, index);
     proc->removeListener(&ear);
 }
+
+// A learn range read from the configuration may reach past the control's own range; the control
+// never leaves its range, not even within the block.
+TEST_F(PluginProcessorMidiNotifyTest, LearnedControllerStaysWithinTheControlsRange)
+{
+    proc->getMidiManager()->setMidiLearnMap({{20, {{7, {-1.0, 2.0}}}}});
+    for (const int cc : {127, 0, 50})
+    {
+        block(20, cc);
+        EXPECT_GE(value(7), 0.0) << cc;
+        EXPECT_LE(value(7), 1.0) << cc;
+    }
+    EXPECT_NEAR(value(7), -1.0 + 3.0 * 50.0 / 127.0, 1e-6);
+}
