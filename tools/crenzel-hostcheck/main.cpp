@@ -1,5 +1,6 @@
 // Loads a built Crenzel bundle through JUCE's hosting classes, as hosts and validators do, and
 // checks it against the processor built into this program.
+#include "../crenzel-render/HostPlayHead.h"
 #include "Torture.h"
 #include "dsp/PluginProcessor.h"
 
@@ -42,25 +43,6 @@ float maxDiff(const juce::AudioBuffer<float>& a, const juce::AudioBuffer<float>&
             d = std::max(d, std::abs(a.getSample(c, i) - b.getSample(c, i)));
     return d;
 }
-
-// A transport that plays at a fixed tempo, so tempo-synced and timeline-corrected modulation is
-// exercised the same way in every instance.
-class FixedPlayHead : public juce::AudioPlayHead
-{
-public:
-    juce::Optional<PositionInfo> getPosition() const override
-    {
-        PositionInfo info;
-        info.setBpm(128.0);
-        info.setIsPlaying(true);
-        info.setTimeInSamples(time);
-        info.setTimeInSeconds(double(time) / 48000.0);
-        info.setPpqPosition(double(time) / 48000.0 * 128.0 / 60.0);
-        info.setTimeSignature(juce::AudioPlayHead::TimeSignature{4, 4});
-        return info;
-    }
-    juce::int64 time = 0;
-};
 
 juce::AudioProcessorParameter* findByName(juce::AudioProcessor& p, const juce::String& name)
 {
@@ -265,7 +247,9 @@ int main(int argc, char** argv)
         return 1;
     cmp->setPlayConfigDetails(2, 2, rate, block);
     cmp->prepareToPlay(rate, block);
-    FixedPlayHead head;
+    // A playing transport at a fixed tempo, so tempo-synced and timeline-corrected modulation is
+    // exercised the same way in both.
+    HostPlayHead head(128.0);
     cmp->setPlayHead(&head);
     local->setPlayHead(&head);
     {
@@ -286,7 +270,7 @@ int main(int argc, char** argv)
         juce::AudioBuffer<float> x(2, block), y(2, block);
         fillInput(x, b * block);
         y.makeCopyOf(x);
-        head.time = juce::int64(b) * block;
+        head.setTimeInSamples(juce::int64(b) * block, rate);
         cmp->processBlock(x, midi);
         local->processBlock(y, midi);
         worst = std::max(worst, maxDiff(x, y));
